@@ -1,0 +1,25 @@
+#include <QApplication>
+
+#include <cstdio>
+
+#include "app/start_up.h"
+#include "core/start_options.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+
+    const StartOptions options = ParseStartOptions(QApplication::arguments());
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "velmora: %s\nusage: velmora [--root DIR] [--windowed]\n", qPrintable(options.error));
+        return 2;
+    }
+    QString error;
+    const std::unique_ptr<FrmMain> window = OpenMainWindow(options, error);
+    if (!window) {
+        std::fprintf(stderr, "velmora: %s\n", qPrintable(error));
+        return 1;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,22 @@
+#include "app/start_up.h"
+
+#include <QDir>
+
+#include "library/program_folder.h"
+
+std::unique_ptr<FrmMain> OpenMainWindow(const StartOptions &options, QString &error)
+{
+    const QString folder = ChooseProgramFolder(CurrentProgramFolderCandidates(options.root));
+    if (!QDir().mkpath(folder)) {
+        error = QStringLiteral("The program folder \"%1\" could not be made.").arg(QDir::toNativeSeparators(folder));
+        return nullptr;
+    }
+    auto window = std::make_unique<FrmMain>(folder);
+    if (options.windowed) {
+        window->resize(1024, 768);
+        window->show();
+    } else {
+        window->showFullScreen();
+    }
+    return window;
+}
