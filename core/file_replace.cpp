@@ -7,8 +7,9 @@
 
 namespace {
 
-constexpr QFileDevice::Permissions kAnyWrite =
-    QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+// The stored bits only: WriteUser says whether this process may write, which
+// for the superuser is always so.
+constexpr QFileDevice::Permissions kAnyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
 FileReplaceResult Failure(FileReplaceError error, const QString &detail)
 {
