@@ -1,6 +1,7 @@
 #include "app/start_up.h"
 
 #include <QDir>
+#include <QScreen>
 
 #include "library/program_folder.h"
 
@@ -16,6 +17,9 @@ std::unique_ptr<FrmMain> OpenMainWindow(const StartOptions &options, QString &er
         window->resize(1024, 768);
         window->show();
     } else {
+        // Without a window manager the full-screen request alone changes nothing,
+        // so the window also takes the whole screen's geometry itself.
+        window->setGeometry(window->screen()->geometry());
         window->showFullScreen();
     }
     return window;

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -20,6 +21,7 @@ private Q_SLOTS:
         QVERIFY2(window, qPrintable(error));
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QVERIFY(window->isFullScreen());
+        QCOMPARE(window->geometry(), window->screen()->geometry());
         QCOMPARE(window->programFolder(), root);
         QVERIFY(QDir(root).exists()); // made when missing
     }
