@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The settings file and picture-pack headers are single-byte text in the
+// Windows-1252 code page on every platform, so files move between systems
+// unchanged. Characters the code page lacks are written as '?'.
+QString FromWindows1252(const QByteArray &bytes);
+QByteArray ToWindows1252(const QString &text);
