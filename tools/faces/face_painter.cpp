@@ -1,0 +1,109 @@
+#include "tools/faces/face_painter.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+
+namespace FacePainter {
+
+namespace {
+
+struct PlateLook {
+    QColor top, bottom, border;
+};
+
+PlateLook LookFor(State state)
+{
+    switch (state) {
+    case State::Down:
+        return {QColor(0xB9, 0xD2, 0xEC), QColor(0xE4, 0xEE, 0xF8), QColor(0x35, 0x72, 0xB0)};
+    case State::Latched:
+        return {QColor(0xFF, 0xF7, 0xB0), QColor(0xFF, 0xC4, 0x30), QColor(0xE8, 0x72, 0x00)};
+    case State::Rest:
+        break;
+    }
+    return {QColor(0xFF, 0xFF, 0xFF), QColor(0xD6, 0xEA, 0xFF), QColor(0x4F, 0x93, 0xD6)};
+}
+
+// The largest rectangle of the picture's own proportions centred in bounds.
+QRectF FitInto(QSizeF picture, const QRectF &bounds)
+{
+    QSizeF fitted = picture.scaled(bounds.size(), Qt::KeepAspectRatio);
+    return QRectF(bounds.center() - QPointF(fitted.width() / 2, fitted.height() / 2), fitted);
+}
+
+// The glyph alone on a transparent layer, so the held face can darken its
+// colours without touching the plate behind them.
+QImage GlyphLayer(QSvgRenderer &glyph, QSize size, const QRectF &bounds, bool darker)
+{
+    QImage layer(size, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter painter(&layer);
+    painter.setRenderHint(QPainter::Antialiasing);
+    glyph.render(&painter, FitInto(glyph.viewBoxF().size(), bounds));
+    if (darker) {
+        painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+        painter.fillRect(layer.rect(), QColor(0x10, 0x18, 0x40, 56));
+    }
+    return layer;
+}
+
+void DrawPlate(QPainter &painter, const QRectF &plate, qreal radius, State state)
+{
+    const PlateLook look = LookFor(state);
+    QLinearGradient fill(plate.topLeft(), plate.bottomLeft());
+    fill.setColorAt(0, look.top);
+    fill.setColorAt(1, look.bottom);
+    painter.setPen(QPen(look.border, 2));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(plate, radius, radius);
+    if (state == State::Latched) {
+        // A light rim inside the border makes the latched face glow.
+        painter.setPen(QPen(QColor(255, 255, 255, 190), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(plate.adjusted(2.5, 2.5, -2.5, -2.5), radius - 2.5, radius - 2.5);
+    }
+}
+
+} // namespace
+
+QImage PaintFace(QSvgRenderer &glyph, QSize size, State state, FaceTable::Plate plate)
+{
+    QImage face(size, QImage::Format_RGB32);
+    face.fill(Qt::white);
+    QPainter painter(&face);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // The plate stands 2 pixels above its shadow; held or latched, it sinks.
+    const qreal sink = state == State::Rest ? 0 : 2;
+    const qreal shortSide = qMin(size.width(), size.height());
+    QRectF glyphBounds;
+    if (plate == FaceTable::Plate::Tile) {
+        const QRectF standing(1, 1, size.width() - 2, size.height() - 4);
+        const qreal radius = shortSide * 0.22;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0xB4, 0xC6, 0xDA));
+        painter.drawRoundedRect(standing.translated(0, 2), radius, radius);
+        const QRectF shown = standing.translated(0, sink);
+        DrawPlate(painter, shown, radius, state);
+        const qreal margin = shortSide * 0.09;
+        glyphBounds = shown.adjusted(margin, margin, -margin, -margin);
+    } else {
+        glyphBounds = QRectF(1, 1, size.width() - 3, size.height() - 3).translated(sink / 2, sink / 2);
+    }
+    painter.drawImage(0, 0, GlyphLayer(glyph, size, glyphBounds, state == State::Down));
+    return face;
+}
+
+QImage PaintPicture(QSvgRenderer &svg, QSize size, bool keepTransparency)
+{
+    QImage picture(size, keepTransparency ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    picture.fill(keepTransparency ? QColor(Qt::transparent) : QColor(Qt::white));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return picture;
+}
+
+} // namespace FacePainter

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "tools/faces/face_table.h"
+
+#include <QImage>
+#include <QSize>
+
+class QSvgRenderer;
+
+namespace FacePainter {
+
+enum class State {
+    Rest,    // standing up from its shadow
+    Down,    // pushed into the shadow and darker, while held
+    Latched, // pushed in and lit yellow, while chosen
+};
+
+// One button face: white around a rounded plate, the picture inside it. The
+// white stays pure white, so the disabled face the button greys keeps it.
+QImage PaintFace(QSvgRenderer &glyph, QSize size, State state, FaceTable::Plate plate);
+
+// A whole picture fitted to the given size: opaque on white, or with its
+// transparency kept (cursors, the icon).
+QImage PaintPicture(QSvgRenderer &svg, QSize size, bool keepTransparency);
+
+} // namespace FacePainter

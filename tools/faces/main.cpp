@@ -1,0 +1,132 @@
+// Renders the hand-drawn SVG pictures in src/ into the PNG resources the
+// program compiles in: button faces, cursors, the icon and window backgrounds.
+//   velmora_faces <tools/faces/src> <resources>
+
+#include "resources/cursor_table.h"
+#include "tools/faces/face_painter.h"
+#include "tools/faces/face_table.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSvgRenderer>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+QTextStream &Err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+class Renderer {
+public:
+    Renderer(const QString &sourceDir, const QString &resourceDir)
+        : m_source(sourceDir), m_resources(resourceDir) {}
+
+    bool ok() const { return m_ok; }
+
+    void faces()
+    {
+        using FacePainter::State;
+        for (const FaceTable::FaceSet &set : FaceTable::FaceSets()) {
+            const QSize size(set.width, set.height);
+            auto glyph = load(QStringLiteral("glyphs/%1").arg(set.glyph));
+            if (!glyph)
+                continue;
+            write(FacePainter::PaintFace(*glyph, size, State::Rest, set.plate), "faces", set.rest);
+            write(FacePainter::PaintFace(*glyph, size, State::Down, set.plate), "faces", set.down);
+            if (set.latched == 0)
+                continue;
+            auto lit = set.latchedGlyph ? load(QStringLiteral("glyphs/%1").arg(set.latchedGlyph)) : std::move(glyph);
+            if (lit)
+                write(FacePainter::PaintFace(*lit, size, State::Latched, set.plate), "faces", set.latched);
+        }
+        for (const FaceTable::NamedPicture &face : FaceTable::FunctionFaces()) {
+            if (auto glyph = load(QStringLiteral("glyphs/%1").arg(face.svg)))
+                write(FacePainter::PaintFace(*glyph, QSize(face.width, face.height), State::Rest,
+                                             FaceTable::Plate::Tile),
+                      "faces", face.file);
+        }
+    }
+
+    void cursors()
+    {
+        for (const CursorTable::Entry &entry : CursorTable::Entries) {
+            auto svg = load(QStringLiteral("cursors/%1").arg(entry.number));
+            if (!svg)
+                continue;
+            const QImage cursor = FacePainter::PaintPicture(*svg, QSize(entry.width, entry.height), true);
+            // The tip must be solid, or a click would land on a see-through pixel.
+            if (qAlpha(cursor.pixel(entry.hotX, entry.hotY)) != 255)
+                fail(QStringLiteral("cursor %1: the hot spot (%2, %3) is not opaque")
+                         .arg(entry.number).arg(entry.hotX).arg(entry.hotY));
+            write(cursor, "cursors", entry.number);
+        }
+    }
+
+    void iconAndBackgrounds()
+    {
+        if (auto icon = load(QStringLiteral("velmora"))) {
+            write(FacePainter::PaintPicture(*icon, QSize(256, 256), true), "icons", "velmora");
+            const QString target = m_resources.filePath(QStringLiteral("icons/velmora.svg"));
+            QFile::remove(target);
+            if (!QFile::copy(m_source.filePath(QStringLiteral("velmora.svg")), target))
+                fail(QStringLiteral("cannot copy the icon to %1").arg(target));
+        }
+        for (const FaceTable::NamedPicture &window : FaceTable::Backgrounds()) {
+            if (auto svg = load(QString::fromLatin1(window.svg)))
+                write(FacePainter::PaintPicture(*svg, QSize(window.width, window.height), false),
+                      "backgrounds", window.file);
+        }
+    }
+
+private:
+    std::unique_ptr<QSvgRenderer> load(const QString &name)
+    {
+        const QString path = m_source.filePath(name + QStringLiteral(".svg"));
+        auto svg = std::make_unique<QSvgRenderer>(path);
+        if (svg->isValid())
+            return svg;
+        fail(QStringLiteral("%1 is missing or is not a picture").arg(path));
+        return nullptr;
+    }
+
+    template <typename Name>
+    void write(const QImage &image, const char *folder, Name name)
+    {
+        const QString path = m_resources.filePath(QStringLiteral("%1/%2.png").arg(folder).arg(name));
+        if (!m_resources.mkpath(QString::fromLatin1(folder)) || !image.save(path, "PNG"))
+            fail(QStringLiteral("cannot write %1").arg(path));
+    }
+
+    void fail(const QString &message)
+    {
+        Err() << "velmora_faces: " << message << Qt::endl;
+        m_ok = false;
+    }
+
+    QDir m_source;
+    QDir m_resources;
+    bool m_ok = true;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        Err() << "usage: velmora_faces <svg source folder> <resources folder>" << Qt::endl;
+        return 2;
+    }
+    Renderer renderer(args.at(1), args.at(2));
+    renderer.faces();
+    renderer.cursors();
+    renderer.iconAndBackgrounds();
+    return renderer.ok() ? 0 : 1;
+}
