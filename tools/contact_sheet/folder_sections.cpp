@@ -2,7 +2,7 @@
 #include "tools/contact_sheet/sections.h"
 #include "tools/contact_sheet/tiles.h"
 
-#include <QCollator>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -11,9 +11,17 @@ namespace Sections {
 void Folder(ContactSheet &sheet, const QDir &resources, const QString &folder, const QString &title, int scale)
 {
     QStringList files = QDir(resources.filePath(folder)).entryList({QStringLiteral("*.png")}, QDir::Files);
-    QCollator numeric;
-    numeric.setNumericMode(true);
-    std::sort(files.begin(), files.end(), numeric);
+    // By number ("2.png" before "10.png"); a collator's numeric mode is not
+    // there on every platform.
+    std::stable_sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
+        bool aNumbered = false;
+        bool bNumbered = false;
+        const int aNumber = QFileInfo(a).completeBaseName().toInt(&aNumbered);
+        const int bNumber = QFileInfo(b).completeBaseName().toInt(&bNumbered);
+        if (aNumbered != bNumbered)
+            return aNumbered;
+        return aNumbered ? aNumber < bNumber : a < b;
+    });
     sheet.addSection(title, files.isEmpty() ? QStringLiteral("(nothing here yet)") : QString());
     for (const QString &file : files) {
         const QImage picture(resources.filePath(folder + QLatin1Char('/') + file));
