@@ -9,22 +9,13 @@
 #include "parental/frm_message.h"
 #include "parental/frm_parent_message.h"
 #include "tests/support/fake_sound.h"
+#include "tests/support/modal.h"
 
 namespace {
 
 void Click(QWidget *widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
-}
-
-// Runs `action` on the modal window once it is up.
-void WhenModal(std::function<void(QWidget *)> action)
-{
-    QTimer::singleShot(0, [action] {
-        QWidget *modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        action(modal);
-    });
 }
 
 struct Gate {
@@ -49,16 +40,17 @@ class TestMessageWindows : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { CancelPendingModalAnswers(); }
+
     void parentMessageContinueAndCancel()
     {
-        WhenModal([](QWidget *w) { Click(static_cast<frmParentMessage *>(w)->ContinueLink()); });
+        WhenModal<frmParentMessage>([](frmParentMessage *w) { Click(w->ContinueLink()); });
         QVERIFY(!ShowParentMessage(nullptr, "Saved.\r\nAll is well.", true));
 
-        WhenModal([](QWidget *w) { Click(static_cast<frmParentMessage *>(w)->CancelLink()); });
+        WhenModal<frmParentMessage>([](frmParentMessage *w) { Click(w->CancelLink()); });
         QVERIFY(ShowParentMessage(nullptr, "Continue anyway?", true));
 
-        WhenModal([](QWidget *w) {
-            auto *window = static_cast<frmParentMessage *>(w);
+        WhenModal<frmParentMessage>([](frmParentMessage *window) {
             QVERIFY(window->CancelLink()->isHidden());
             QCOMPARE(window->windowTitle(), QStringLiteral("Message"));
             QVERIFY(window->findChild<QLabel *>()->text().contains("Saved.\nAll"));
@@ -66,7 +58,7 @@ private Q_SLOTS:
         });
         QVERIFY(!ShowParentMessage(nullptr, "Saved.\r\nAll is well."));
 
-        WhenModal([](QWidget *w) { QTest::keyClick(w, Qt::Key_Return); });
+        WhenModal<frmParentMessage>([](frmParentMessage *w) { QTest::keyClick(w, Qt::Key_Return); });
         QVERIFY(!ShowParentMessage(nullptr, "Enter continues", true));
     }
 
