@@ -100,8 +100,12 @@ int RunBenchmarksWithBudgets(int argc, char **argv, const std::vector<Budget> &b
     std::vector<char *> arguments{argv[0]};
     std::string repetitions = "--benchmark_repetitions=5";
     std::string aggregatesOnly = "--benchmark_display_aggregates_only=true";
+    // Repetitions of different benchmarks take turns, so that a build starting
+    // half-way through slows a benchmark and its baseline alike.
+    std::string interleaving = "--benchmark_enable_random_interleaving=true";
     arguments.push_back(repetitions.data());
     arguments.push_back(aggregatesOnly.data());
+    arguments.push_back(interleaving.data());
     arguments.insert(arguments.end(), argv + 1, argv + argc);
     int count = int(arguments.size());
     arguments.push_back(nullptr);

@@ -50,7 +50,8 @@ private:
 // Runs the registered benchmarks, then prints one verdict line per budget and
 // whatever `notes` adds. A single measurement is easily thrown by another
 // process on a small machine, so unless the command line says otherwise every
-// benchmark runs five times and the medians are judged. Returns the exit status:
+// benchmark runs five times, the repetitions of all benchmarks interleaved in a
+// random order, and the medians are judged. Returns the exit status:
 // 0 when every budget that could be judged was met, 1 otherwise.
 int RunBenchmarksWithBudgets(int argc, char **argv, const std::vector<Budget> &budgets,
                              const std::function<void(const BudgetReporter &)> &notes = {});
