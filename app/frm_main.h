@@ -1,21 +1,89 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
-// The colouring window: the program's one long-lived window, shown over the
-// whole screen. Its canvas, palette and buttons arrive with the colouring code.
+#include <array>
+
+#include "controls/ani_cursor.h"
+#include "image/pixel_image.h"
+
+class pButton;
+class SoundEffects;
+class SystemSession;
+
+// What the colouring window is given for its run.
+struct MainWindowServices {
+    QString programFolder;
+    SystemSession *session = nullptr;
+    SoundEffects *sounds = nullptr;
+    bool windowed = false; // an ordinary window instead of full screen (development)
+};
+
+// The colouring window: the program's one long-lived window, over the whole
+// screen. Form_Load brings it up (and runs again after the settings changed);
+// Form_Unload puts back what the run changed.
 class FrmMain : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FrmMain(const QString &programFolder, QWidget *parent = nullptr);
+    explicit FrmMain(MainWindowServices services, QWidget *parent = nullptr);
+    ~FrmMain() override;
 
-    // The data root every path of this run is built from.
-    const QString &programFolder() const { return m_programFolder; }
+    // The start-up pass; false when the program is to end (the display is
+    // refused, the grown-up declined, or no settings could be had).
+    bool Form_Load();
+    void Form_Unload();
+
+    const QString &programFolder() const { return m_services.programFolder; }
+
+    // Members other windows read.
+    int Tool = 0;
+    bool Use_Parental_password = false;
+    QString Parental_Password;
+    QString Parental_Password_Hint;
+    QString CurrentPicture;
+    bool Loaded = false;
+    qint32 Workon_color = -1;
+    bool QuitNeedsPermission = true;
+    bool AutoHideButtons = false;
+    float BubbleSpeed = 4;
+    bool Play_Sound() const;
+
+    // How far strokes vary the current colour (normal colours).
+    int ColourJitterRange = 10;
+    // The right edge of the function buttons' row: the corner that calls them up.
+    int CornerWidth = 0;
+    bool FontSmoothingWasOn = false;
+
+    // Controls, for the windows and tests that drive them.
+    std::array<pButton *, 4> c{};
+    std::array<pButton *, 3> pTool{};
+    std::array<pButton *, 5> pFunc{};
+    QWidget *pT = nullptr; // tool strip
+    QWidget *PB = nullptr; // colour frame around the canvas
+    QWidget *P = nullptr;  // the canvas
+    QWidget *Pc = nullptr; // palette box
+    QTimer Timer1;
+    QTimer tMusic;
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_programFolder;
+    void CreateControls();
+    bool CheckDisplay();
+    bool ReadSettings();
+    void LoadButtonFaces();
+    void LayOut();
+    void ShowOverScreen();
+    void ReleaseRun();
+
+    MainWindowServices m_services;
+    cNDib m_brushTexture;
+    quint8 m_red = 0, m_green = 0, m_blue = 0;
+    cAniCursor m_canvasCursor;
+    bool m_unloaded = false;
 };

@@ -9,6 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.png")));
 
     const StartOptions options = ParseStartOptions(QApplication::arguments());
     if (!options.error.isEmpty()) {
@@ -16,10 +17,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     QString error;
-    const std::unique_ptr<FrmMain> window = OpenMainWindow(options, error);
-    if (!window) {
-        std::fprintf(stderr, "velmora: %s\n", qPrintable(error));
-        return 1;
+    const std::unique_ptr<VelmoraRun> run = StartVelmora(options, error);
+    if (!run) {
+        if (!error.isEmpty())
+            std::fprintf(stderr, "velmora: %s\n", qPrintable(error));
+        return error.isEmpty() ? 0 : 1;
     }
     return QApplication::exec();
 }

@@ -3,9 +3,27 @@
 #include <memory>
 
 #include "app/frm_main.h"
+#include "app/qt_system_session.h"
+#include "canvas/sound_effects.h"
 #include "core/start_options.h"
 
-// Finds the program folder for this run (making it when it is missing) and
-// shows the colouring window: full screen, or an ordinary window when asked.
-// Returns null, with a reason in `error`, when the program folder cannot be made.
-std::unique_ptr<FrmMain> OpenMainWindow(const StartOptions &options, QString &error);
+// One run of the program: the system session, the sounds and the colouring
+// window, made and put away together.
+class VelmoraRun {
+public:
+    VelmoraRun(const QString &programFolder, const StartOptions &options);
+
+    FrmMain &window() { return *m_window; }
+    SoundEffects &sounds() { return m_sounds; }
+
+private:
+    QtSystemSession m_session;
+    SoundEffects m_sounds;
+    std::unique_ptr<FrmMain> m_window; // last: it uses the session and sounds until it goes
+};
+
+// Finds the program folder (making it when missing) and brings the colouring
+// window up. Null when the program is to end: with a reason in `error` when the
+// program folder could not be made, with `error` empty when start-up itself
+// ended the run (a refused display, a declined question, no settings).
+std::unique_ptr<VelmoraRun> StartVelmora(const StartOptions &options, QString &error);

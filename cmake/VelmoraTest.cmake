@@ -10,5 +10,5 @@ function(velmora_add_test name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-    TIMEOUT 300)
+    TIMEOUT 120)
 endfunction()

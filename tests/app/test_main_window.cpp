@@ -3,53 +3,110 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/qt_system_session.h"
 #include "app/start_up.h"
+#include "parental/frm_parent_message.h"
+#include "controls/hyperlink.h"
+#include "tests/support/file_faults.h"
+#include "tests/support/modal.h"
 
+namespace {
+
+const QByteArray kSettings = " 0 \r\n 1 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n";
+
+// Keeps the keys that reach it.
+class KeyRecorder : public QWidget {
+public:
+    QList<int> keys;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override { keys << event->key(); }
+};
+
+// The offscreen screen is 800 x 600, below the recommended size: say yes to going on.
+void AgreeToSmallScreen()
+{
+    WhenModal<frmParentMessage>([](frmParentMessage *window) { window->ContinueLink()->Click(); });
+}
+
+} // namespace
+
+// The real start-up path: program folder, system session, sounds and window.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void showsFullScreenInTheGivenProgramFolder()
+    void cleanup() { CancelPendingModalAnswers(); }
+
+    void startsFullScreenInTheGivenProgramFolder()
     {
         QTemporaryDir work;
-        QVERIFY(work.isValid());
         const QString root = work.filePath("velmora data");
+        QVERIFY(QDir().mkpath(root));
+        QVERIFY(WriteFile(root + "/Settings.ini", kSettings));
         StartOptions options;
         options.root = root;
         QString error;
-        const std::unique_ptr<FrmMain> window = OpenMainWindow(options, error);
-        QVERIFY2(window, qPrintable(error));
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QVERIFY(window->isFullScreen());
-        QCOMPARE(window->geometry(), window->screen()->geometry());
-        QCOMPARE(window->programFolder(), root);
-        QVERIFY(QDir(root).exists()); // made when missing
+        AgreeToSmallScreen();
+        const std::unique_ptr<VelmoraRun> run = StartVelmora(options, error);
+        QVERIFY2(run, qPrintable(error));
+        FrmMain &window = run->window();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.isFullScreen());
+        QCOMPARE(window.geometry(), window.screen()->geometry());
+        QCOMPARE(window.programFolder(), root);
+        QVERIFY(QDir(root).exists("colored pictures"));
+        QVERIFY(window.Loaded);
     }
 
     void windowedRunsInAnOrdinaryWindow()
     {
         QTemporaryDir work;
+        QVERIFY(WriteFile(work.filePath("settings.ini"), kSettings)); // any case of the name
         StartOptions options;
         options.root = work.path();
         options.windowed = true;
         QString error;
-        const std::unique_ptr<FrmMain> window = OpenMainWindow(options, error);
-        QVERIFY(window);
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QVERIFY(!window->isFullScreen());
-        QVERIFY(window->isVisible());
+        AgreeToSmallScreen();
+        const std::unique_ptr<VelmoraRun> run = StartVelmora(options, error);
+        QVERIFY(run);
+        QVERIFY(QTest::qWaitForWindowExposed(&run->window()));
+        QVERIFY(!run->window().isFullScreen());
     }
 
     void anImpossibleProgramFolderIsReported()
     {
         QTemporaryDir work;
-        QFile blocker(work.filePath("file"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        QVERIFY(WriteFile(work.filePath("file"), "not a folder"));
         StartOptions options;
         options.root = work.filePath("file/inside");
         QString error;
-        QVERIFY(!OpenMainWindow(options, error));
+        QVERIFY(!StartVelmora(options, error));
         QVERIFY(error.contains("could not be made"));
+    }
+
+    void keyboardFilterSwallowsEscapeRoutesOnly()
+    {
+        KeyRecorder target;
+        target.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&target));
+        QtSystemSession session(/*grabKeyboard=*/false);
+        session.InstallKeyboardFilter();
+        session.InstallKeyboardFilter(); // once is enough
+        QTest::keyClick(&target, Qt::Key_Tab, Qt::AltModifier);
+        QTest::keyClick(&target, Qt::Key_F4, Qt::AltModifier);
+        QTest::keyClick(&target, Qt::Key_Escape, Qt::ControlModifier);
+        QTest::keyClick(&target, Qt::Key_D, Qt::MetaModifier);
+        QTest::keyClick(&target, Qt::Key_Meta);
+        QTest::keyClick(&target, Qt::Key_Menu);
+        QTest::keyClick(&target, Qt::Key_A);
+        QTest::keyClick(&target, Qt::Key_Escape);
+        QCOMPARE(target.keys, QList<int>({Qt::Key_A, Qt::Key_Escape}));
+
+        session.RemoveKeyboardFilter();
+        QVERIFY(!session.KeyboardFilterInstalled());
+        QTest::keyClick(&target, Qt::Key_Tab, Qt::AltModifier);
+        QCOMPARE(target.keys.last(), int(Qt::Key_Tab));
     }
 };
 
