@@ -14,6 +14,7 @@ FrmMain::FrmMain(MainWindowServices services, QWidget *parent) : QWidget(parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.png")));
     Timer1.setInterval(16); // about 64 ticks a second, as the palette's speeds assume
     CreateControls();
+    ConnectFunctionButtons();
 }
 
 FrmMain::~FrmMain()

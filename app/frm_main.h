@@ -35,6 +35,9 @@ public:
     bool Form_Load();
     void Form_Unload();
 
+    // The click on grown-ups' button `index` (0 quit, 1 save, 2 print, 3 about, 4 settings).
+    void pFunc_Click(int index);
+
     const QString &programFolder() const { return m_services.programFolder; }
 
     // Members other windows read.
@@ -80,6 +83,9 @@ private:
     void LayOut();
     void ShowOverScreen();
     void ReleaseRun();
+    void ConnectFunctionButtons();
+    // Shows the child-facing gate; true when the grown-up pressed OK.
+    bool Prompt(const char *parentText, const char *childText, bool passwordRequired);
 
     MainWindowServices m_services;
     cNDib m_brushTexture;

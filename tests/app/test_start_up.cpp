@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -7,6 +8,7 @@
 #include "app/frm_main.h"
 #include "controls/hyperlink.h"
 #include "controls/picture_button.h"
+#include "parental/frm_message.h"
 #include "parental/frm_parent_message.h"
 #include "parental/frm_parental_options.h"
 #include "tests/support/fake_sound.h"
@@ -219,6 +221,66 @@ private Q_SLOTS:
         QVERIFY(!rig.session.fontSmoothing); // switched on for the run, off again
         QVERIFY(!rig.session.filterInstalled);
         QVERIFY(!QFile::exists(rig.root.filePath("Settings.ini")));
+    }
+
+    void quittingAllowedNeverAsksForThePassword()
+    {
+        Rig rig;
+        QVERIFY(rig.Settle(" 1 \r\n 1 \r\n 0 \r\n 1 \r\n 4 \r\nsecret\r\nour cat\r\n"));
+        QVERIFY(rig.window.Form_Load());
+        QString childText;
+        WhenModal<frmMessage>([&childText](frmMessage *gate) {
+            childText = gate->findChildren<QLabel *>().first()->text();
+            gate->OkButton()->Click();
+        });
+        rig.window.pFunc_Click(0);
+        QCOMPARE(childText, QStringLiteral("Are you sure you want to close this coloring book? Why don't you stay for a while?"));
+        QVERIFY(!rig.window.isVisible());
+        QVERIFY(!rig.session.filterInstalled);
+    }
+
+    void quittingNeedsThePasswordWhenSet()
+    {
+        Rig rig;
+        QVERIFY(rig.Settle(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 4 \r\nsecret\r\nour cat\r\n"));
+        QVERIFY(rig.window.Form_Load());
+        WhenModal<frmMessage>([](frmMessage *gate) {
+            gate->OkButton()->Click(); // unfolds to the password row
+            QVERIFY(gate->isVisible());
+            QTest::keyClicks(gate->PasswordBox(), "secret");
+            gate->OkButton()->Click();
+        });
+        rig.window.pFunc_Click(0);
+        QVERIFY(!rig.window.isVisible());
+
+        Rig kept;
+        QVERIFY(kept.Settle(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 4 \r\nsecret\r\nour cat\r\n"));
+        QVERIFY(kept.window.Form_Load());
+        WhenModal<frmMessage>([](frmMessage *gate) { gate->CancelButton()->Click(); });
+        kept.window.pFunc_Click(0);
+        QVERIFY(kept.window.isVisible());
+        QVERIFY(kept.window.Timer1.isActive());
+    }
+
+    void confirmedSettingsTakeEffectAtOnce()
+    {
+        Rig rig;
+        QVERIFY(rig.Settle(kSettings));
+        QVERIFY(rig.window.Form_Load());
+        QVERIFY(rig.window.pFunc[0]->isVisible());
+        QStringList messages;
+        WhenModal<frmMessage>([](frmMessage *gate) { gate->OkButton()->Click(); });
+        WhenModal<frmParentalOptions>([&messages](frmParentalOptions *options) {
+            QTest::mouseClick(options->AutoHide(), Qt::LeftButton);
+            AnswerMessage(messages); // the auto-hide explanation
+            options->Link(1)->Click();
+        });
+        rig.window.pFunc_Click(4);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(rig.window.AutoHideButtons);
+        for (pButton *button : rig.window.pFunc)
+            QVERIFY(button->isHidden());
+        QCOMPARE(rig.session.filterInstalls, 1);
     }
 };
 
