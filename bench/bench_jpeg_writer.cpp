@@ -168,12 +168,10 @@ void BM_ReplaceFileContents(benchmark::State &state, QByteArray jpeg, QString fi
     }
 }
 
-// The same replacement without the wait for the disk: write a temporary file and
-// rename it over the target, with no sync. Only here to price that wait.
-// Renaming over a file whose pages are still being written out waits for them
-// (ext4 starts writing a file renamed over another at once), which in a tight
-// loop would charge each round for the previous one. Saves come seconds apart,
-// so the previous file is put on disk outside the timing.
+// The same replacement without the sync: write a temporary file and rename it
+// over the target. Only here to price the sync. Saves come seconds apart, so
+// each round starts with the previous file on disk (synced outside the timing)
+// rather than still being written out.
 void BM_WriteRenameNoSync(benchmark::State &state, QByteArray jpeg, QString fileName)
 {
     const QByteArray target = QFile::encodeName(fileName);
