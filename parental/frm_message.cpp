@@ -67,6 +67,7 @@ frmMessage::frmMessage(SoundEffects *sounds, ParentalPassword parental, QWidget 
     const int unfoldedHeight = TwipsToPixelsY(kUnfoldedTwips);
     m_parentText->setFont(ParentFont(9));
     m_parentText->setWordWrap(true);
+    m_parentText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_parentText->setGeometry(kMargin, foldedHeight + 2, kWidth - 2 * kMargin, unfoldedHeight - foldedHeight - 6);
 
     m_passwordCaption->setFont(ParentFont(9, true));

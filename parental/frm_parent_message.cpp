@@ -20,8 +20,8 @@ const QColor kBackground(0xFF, 0xFC, 0xF2);
 
 frmParentMessage::frmParentMessage(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_message(new QLabel(this)),
-      m_continue(MakeMessageLink(QStringLiteral("Continue"), this)),
-      m_cancel(MakeMessageLink(QStringLiteral("Cancel"), this))
+      m_continue(MakeMessageLink(QStringLiteral("Continue"), this, kBackground)),
+      m_cancel(MakeMessageLink(QStringLiteral("Cancel"), this, kBackground))
 {
     setWindowTitle(QStringLiteral("Message"));
     setModal(true);

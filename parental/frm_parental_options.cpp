@@ -56,19 +56,19 @@ void frmParentalOptions::BuildControls()
     const QString passwordTip = QStringLiteral("A password is required when unlocking locked items, please enter it "
                                                "here if you wish to change the current password.");
     m_playSounds = MakeCheckBox(QStringLiteral("Play sounds"), QStringLiteral("Disable/enable sound effects."), this,
-                                {32, 70});
+                                {56, 70});
     m_quitWithoutPermission = MakeCheckBox(
         QStringLiteral("Allow quitting without permission"),
         QStringLiteral("If you leave this option unchecked, a password will have to be entered to quit Velmora."), this,
-        {32, 100});
+        {56, 100});
     m_autoHide = MakeCheckBox(QStringLiteral("Auto-hide parental buttons"),
                               QStringLiteral(" Ticking this box will cause Velmora to hide the quit, save, print, "
                                              "help, settings and gallery options when they are not in use."),
-                              this, {32, 130});
+                              this, {56, 130});
     m_usePassword = MakeCheckBox(QStringLiteral("Use parental password"),
                                  QStringLiteral("Ticking this box will prevent children from accessing features such "
                                                 "as printing and saving."),
-                                 this, {32, 160});
+                                 this, {56, 160});
     // A value of 2 in the file shows greyed, as it was written; once the grown-up
     // clicks the box it is an ordinary two-state box again.
     for (QCheckBox *box : {m_playSounds, m_quitWithoutPermission, m_autoHide, m_usePassword})
@@ -76,23 +76,23 @@ void frmParentalOptions::BuildControls()
 
     m_passwordLabel = new QLabel(QStringLiteral("Parental password:"), this);
     m_passwordLabel->setToolTip(passwordTip);
-    m_passwordLabel->setGeometry(56, 196, 150, 26);
-    m_password = MakeTextBox(passwordTip, this, {210, 196, 300, 26});
+    m_passwordLabel->setGeometry(80, 196, 140, 26);
+    m_password = MakeTextBox(passwordTip, this, {224, 196, 280, 26});
     m_password->setEchoMode(QLineEdit::Password);
     m_password->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 9679; }"));
     const QString hintTip = QStringLiteral("If you ever forget your password, you can use the hint below to remind you!");
     m_hintLabel = new QLabel(QStringLiteral("Password hint:"), this);
     m_hintLabel->setToolTip(hintTip);
-    m_hintLabel->setGeometry(56, 230, 150, 26);
+    m_hintLabel->setGeometry(80, 230, 140, 26);
     m_hint = MakeTextBox(QStringLiteral("If you ever forget your password, you can use the hint to remind you!"), this,
-                         {210, 230, 300, 26});
+                         {224, 230, 280, 26});
     for (QLabel *label : {m_passwordLabel, m_hintLabel})
         label->setFont(ParentFont(10));
 
     auto *speedFrame = new QGroupBox(QStringLiteral(" Bubble speed"), this);
     speedFrame->setToolTip(QStringLiteral("Set the speed of the color bubbles."));
     speedFrame->setFont(ParentFont(10, true));
-    speedFrame->setGeometry(32, 272, 320, 58);
+    speedFrame->setGeometry(56, 272, 320, 58);
     auto *speedRow = new QHBoxLayout(speedFrame);
     auto *speeds = new QButtonGroup(this);
     const QString speedNames[3] = {QStringLiteral("Fast"), QStringLiteral("Medium"), QStringLiteral("Slow")};
@@ -110,7 +110,7 @@ void frmParentalOptions::BuildControls()
     const QString linkCaptions[4] = {QStringLiteral("Cancel"), QStringLiteral("Continue"),
                                      QStringLiteral("Manage colored pages"),
                                      QStringLiteral("Add/remove coloring pages and books")};
-    const QPoint linkPlaces[4] = {{330, 392}, {430, 392}, {32, 344}, {32, 370}};
+    const QPoint linkPlaces[4] = {{340, 392}, {432, 392}, {56, 340}, {56, 366}};
     for (int i = 0; i < 4; ++i) {
         m_links[i] = MakeMessageLink(linkCaptions[i], this);
         m_links[i]->move(linkPlaces[i]);
@@ -128,7 +128,7 @@ void frmParentalOptions::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), QColor(0xEA, 0xF6, 0xFF));
     painter.setFont(ParentFont(16, true));
     painter.setPen(QColor(0x1F, 0x3A, 0x93));
-    painter.drawText(QRect(32, 18, width() - 64, 36), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
+    painter.drawText(QRect(56, 22, width() - 64, 36), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
     DrawWindowEdge(painter, *this);
 }
 

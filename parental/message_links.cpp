@@ -3,9 +3,10 @@
 #include "controls/hyperlink.h"
 #include "controls/program_fonts.h"
 
-HyperLink *MakeMessageLink(const QString &caption, QWidget *parent)
+HyperLink *MakeMessageLink(const QString &caption, QWidget *parent, const QColor &background)
 {
     auto *link = new HyperLink(parent);
+    link->SetBackColor(background);
     link->SetFont(ParentFont(11, true));
     link->SetForeColor(QColor(0x1F, 0x3A, 0x93));
     link->SetHoverForeColor(QColor(0x00, 0x66, 0xFF));
