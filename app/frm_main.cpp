@@ -28,31 +28,28 @@ bool FrmMain::Play_Sound() const
     return m_services.sounds && m_services.sounds->Play_Sound();
 }
 
+namespace {
+
+// A plain area of the window filled with one colour.
+QWidget *MakePanel(QWidget *parent, const char *name, const QColor &colour)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setAutoFillBackground(true);
+    QPalette fill = panel->palette();
+    fill.setColor(QPalette::Window, colour);
+    panel->setPalette(fill);
+    return panel;
+}
+
+} // namespace
+
 void FrmMain::CreateControls()
 {
-    PB = new QWidget(this);
-    PB->setObjectName(QStringLiteral("PB"));
-    PB->setAutoFillBackground(true);
-    P = new QWidget(PB);
-    P->setObjectName(QStringLiteral("P"));
-    P->setAutoFillBackground(true);
-    QPalette paper = P->palette();
-    paper.setColor(QPalette::Window, Qt::white);
-    P->setPalette(paper);
-
-    pT = new QWidget(this);
-    pT->setObjectName(QStringLiteral("pT"));
-    pT->setAutoFillBackground(true);
-    QPalette strip = pT->palette();
-    strip.setColor(QPalette::Window, Qt::white);
-    pT->setPalette(strip);
-
-    Pc = new QWidget(this);
-    Pc->setObjectName(QStringLiteral("Pc"));
-    Pc->setAutoFillBackground(true);
-    QPalette sky = Pc->palette();
-    sky.setColor(QPalette::Window, QColor(0xDD, 0xF1, 0xFF));
-    Pc->setPalette(sky);
+    PB = MakePanel(this, "PB", QColor(0xEE, 0xEE, 0xEE));
+    P = MakePanel(PB, "P", Qt::white);
+    pT = MakePanel(this, "pT", Qt::white);
+    Pc = MakePanel(this, "Pc", QColor(0xDD, 0xF1, 0xFF));
 
     for (pButton *&button : c)
         button = new pButton(pT);

@@ -6,34 +6,9 @@
 #include <limits>
 
 #include "canvas/sound_effects.h"
+#include "tests/support/fake_sound.h"
 
 namespace {
-
-// Records what the logic asks of the platform, as "play NAME" and "stop".
-class RecordingOutput final : public SoundOutput {
-public:
-    void Play(const QString &name) override { log << "play " + name; }
-    void Stop() override { log << "stop"; }
-    qint64 LengthMs(const QString &name) override { return lengths.value(name, defaultLengthMs); }
-
-    QStringList log;
-    QHash<QString, qint64> lengths;
-    qint64 defaultLengthMs = 300;
-};
-
-// Time that moves only when told to, or when someone waits.
-class FakeClock final : public SoundClock {
-public:
-    qint64 NowMs() const override { return now; }
-    void WaitMs(qint64 ms) override
-    {
-        waits << ms;
-        now += ms;
-    }
-
-    qint64 now = 1000;
-    QList<qint64> waits;
-};
 
 // A SoundEffects on fakes, drawing its random numbers from `numbers` in order.
 struct Rig {
