@@ -1,0 +1,1 @@
+# The palette box, colour frame and colour picker window: sources of velmora_ui.

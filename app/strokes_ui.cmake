@@ -1,0 +1,1 @@
+# The canvas widget: sources of velmora_ui.

@@ -1,0 +1,1 @@
+# Palette, colour picker and timer rules: sources of velmora_canvas.

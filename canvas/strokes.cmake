@@ -1,0 +1,1 @@
+# Strokes and undo: sources of velmora_canvas.
