@@ -5,6 +5,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "app/canvas_view.h"
+#include "app/colour_frame_view.h"
+#include "app/palette_box.h"
 #include "canvas/sound_effects.h"
 #include "controls/picture_button.h"
 
@@ -15,6 +18,7 @@ FrmMain::FrmMain(MainWindowServices services, QWidget *parent) : QWidget(parent)
     Timer1.setInterval(16); // about 64 ticks a second, as the palette's speeds assume
     CreateControls();
     ConnectFunctionButtons();
+    ConnectColouring();
 }
 
 FrmMain::~FrmMain()
@@ -46,10 +50,12 @@ QWidget *MakePanel(QWidget *parent, const char *name, const QColor &colour)
 
 void FrmMain::CreateControls()
 {
-    PB = MakePanel(this, "PB", QColor(0xEE, 0xEE, 0xEE));
-    P = MakePanel(PB, "P", Qt::white);
+    PB = new ColourFrameView(this);
+    P = new CanvasView(PB);
+    P->hide(); // until a picture is open
+    PB->SetCanvas(P);
     pT = MakePanel(this, "pT", Qt::white);
-    Pc = MakePanel(this, "Pc", QColor(0xDD, 0xF1, 0xFF));
+    Pc = new PaletteBox(m_services.sounds, this);
 
     for (pButton *&button : c)
         button = new pButton(pT);

@@ -5,9 +5,12 @@
 
 #include <array>
 
+#include "canvas/corner_watch.h"
 #include "controls/ani_cursor.h"
-#include "image/pixel_image.h"
 
+class CanvasView;
+class ColourFrameView;
+class PaletteBox;
 class pButton;
 class SoundEffects;
 class SystemSession;
@@ -37,6 +40,15 @@ public:
 
     // The click on grown-ups' button `index` (0 quit, 1 save, 2 print, 3 about, 4 settings).
     void pFunc_Click(int index);
+    // The release on tool button `index` (0 crayon, 1 paintbrush, 2 pencil).
+    void pTool_MouseUp(int index);
+    // The window timer's tick: the palette moves and the corner is watched.
+    void Timer1_Timer();
+    // Makes `colour` (red + 256 x green + 65536 x blue) the colour of every stroke.
+    void SetColour(qint32 colour);
+    // Puts a picture on the canvas to colour, ready for every tool; false when
+    // the file cannot be read as a picture.
+    bool OpenPictureFile(const QString &fileName);
 
     const QString &programFolder() const { return m_services.programFolder; }
 
@@ -63,10 +75,10 @@ public:
     std::array<pButton *, 4> c{};
     std::array<pButton *, 3> pTool{};
     std::array<pButton *, 5> pFunc{};
-    QWidget *pT = nullptr; // tool strip
-    QWidget *PB = nullptr; // colour frame around the canvas
-    QWidget *P = nullptr;  // the canvas
-    QWidget *Pc = nullptr; // palette box
+    QWidget *pT = nullptr;         // tool strip
+    ColourFrameView *PB = nullptr; // colour frame around the canvas
+    CanvasView *P = nullptr;       // the canvas
+    PaletteBox *Pc = nullptr;      // palette box
     QTimer Timer1;
     QTimer tMusic;
 
@@ -84,12 +96,14 @@ private:
     void ShowOverScreen();
     void ReleaseRun();
     void ConnectFunctionButtons();
+    void ConnectColouring();
+    void OpenColourPicker();
+    void PlaceCanvas();
     // Shows the child-facing gate; true when the grown-up pressed OK.
     bool Prompt(const char *parentText, const char *childText, bool passwordRequired);
 
     MainWindowServices m_services;
-    cNDib m_brushTexture;
-    quint8 m_red = 0, m_green = 0, m_blue = 0;
     cAniCursor m_canvasCursor;
+    CornerWatch m_corner;
     bool m_unloaded = false;
 };

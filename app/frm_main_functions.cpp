@@ -2,6 +2,7 @@
 // gate in front of its function first.
 #include "app/frm_main.h"
 
+#include "app/palette_box.h"
 #include "controls/picture_button.h"
 #include "parental/frm_message.h"
 #include "parental/frm_parental_options.h"

@@ -3,6 +3,9 @@
 // and the grown-ups' buttons in the top-left corner over the frame.
 #include "app/frm_main.h"
 
+#include "app/canvas_view.h"
+#include "app/colour_frame_view.h"
+#include "app/palette_box.h"
 #include "controls/picture_button.h"
 
 namespace {
@@ -27,8 +30,7 @@ void FrmMain::LayOut()
     Pc->setGeometry(area.width() - kPaletteWidth, 0, kPaletteWidth, area.height());
     pT->setGeometry(0, area.height() - stripHeight, area.width() - paletteWidth, stripHeight);
     PB->setGeometry(0, 0, area.width() - paletteWidth, area.height() - stripHeight);
-    P->setGeometry(kCanvasMargin, kCanvasMargin, std::max(1, PB->width() - 2 * kCanvasMargin),
-                   std::max(1, PB->height() - 2 * kCanvasMargin));
+    PlaceCanvas();
 
     // One row along the strip; a hidden button takes no room.
     int running = 0;
@@ -50,4 +52,20 @@ void FrmMain::LayOut()
         left += button->width();
     }
     CornerWidth = left;
+}
+
+// The canvas takes the picture's own size, centred in the frame; a picture
+// larger than the frame is shown scaled down to fit, never up, so that every
+// part of it can be reached.
+void FrmMain::PlaceCanvas()
+{
+    const QRect room = PB->rect().adjusted(kCanvasMargin, kCanvasMargin, -kCanvasMargin, -kCanvasMargin);
+    QSize shown = P->engine().CanvasImage().size();
+    if (shown.isEmpty() || room.isEmpty())
+        return;
+    if (shown.width() > room.width() || shown.height() > room.height())
+        shown.scale(room.size(), Qt::KeepAspectRatio);
+    P->setGeometry(QRect(QPoint(room.x() + (room.width() - shown.width()) / 2,
+                                room.y() + (room.height() - shown.height()) / 2),
+                         shown));
 }

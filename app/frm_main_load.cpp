@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QScreen>
 
+#include "app/canvas_view.h"
+#include "app/palette_box.h"
 #include "app/system_session.h"
 #include "canvas/sound_effects.h"
 #include "controls/hand_cursor.h"
@@ -57,9 +59,9 @@ bool FrmMain::Form_Load()
         m_services.session->EnableClearType(kClearTypeSmoothing);
     }
 
-    m_brushTexture.Make_From_Picture(QImage(QStringLiteral(":/brushes/0.png")));
+    P->engine().SetTool(0);
     Workon_color = -1;
-    m_red = m_green = m_blue = 0;
+    P->engine().SetCurrentColour({0, 0, 0});
 
     if (!ReadSettings()) {
         Form_Unload();
@@ -71,10 +73,17 @@ bool FrmMain::Form_Load()
         button->setVisible(!AutoHideButtons);
     LoadButtonFaces();
 
+    if (firstPass)
+        Pc->Build(BubbleSpeed);
+    else
+        Pc->SetBubbleSpeed(BubbleSpeed);
+
     if (firstPass) {
         Loaded = true;
         ShowOverScreen();
         m_services.session->InstallKeyboardFilter();
+        // The picture browser will open here; until then the palette starts moving at once.
+        Timer1.start();
     } else {
         Pc->setVisible(Tool != 3);
         ShowOverScreen();
@@ -190,7 +199,6 @@ void FrmMain::ReleaseRun()
     m_unloaded = true;
     tMusic.stop();
     Timer1.stop();
-    m_brushTexture = cNDib();
     if (m_services.session->KeyboardFilterInstalled())
         m_services.session->RemoveKeyboardFilter();
     if (!FontSmoothingWasOn && m_services.session->GetFontSmoothing())

@@ -21,5 +21,7 @@ std::unique_ptr<VelmoraRun> StartVelmora(const StartOptions &options, QString &e
     auto run = std::make_unique<VelmoraRun>(folder, options);
     if (!run->window().Form_Load())
         return nullptr;
+    if (!options.picture.isEmpty() && !run->window().OpenPictureFile(options.picture))
+        qWarning("velmora: %s is not a picture that can be opened", qPrintable(options.picture));
     return run;
 }

@@ -9,8 +9,12 @@ StartOptions ParseStartOptions(const QStringList &arguments)
                                         QStringLiteral("Use DIR as the program folder."), QStringLiteral("DIR"));
     const QCommandLineOption windowedOption(QStringLiteral("windowed"),
                                             QStringLiteral("Run in an ordinary window instead of full screen."));
+    const QCommandLineOption pictureOption(QStringLiteral("picture"),
+                                           QStringLiteral("Open FILE on the canvas at start (development)."),
+                                           QStringLiteral("FILE"));
     parser.addOption(rootOption);
     parser.addOption(windowedOption);
+    parser.addOption(pictureOption);
 
     StartOptions options;
     if (!parser.parse(arguments)) {
@@ -19,5 +23,6 @@ StartOptions ParseStartOptions(const QStringList &arguments)
     }
     options.root = parser.value(rootOption);
     options.windowed = parser.isSet(windowedOption);
+    options.picture = parser.value(pictureOption);
     return options;
 }

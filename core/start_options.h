@@ -7,6 +7,7 @@
 struct StartOptions {
     QString root;          // --root DIR: the program folder, empty when not given
     bool windowed = false; // --windowed: an ordinary window instead of full screen (development)
+    QString picture;       // --picture FILE: colour this line art straight away (development)
     QString error;         // set when the command line could not be understood
 };
 

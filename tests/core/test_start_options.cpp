@@ -12,10 +12,12 @@ class TestStartOptions : public QObject {
 private Q_SLOTS:
     void readsRootAndWindowed()
     {
-        const StartOptions options = ParseStartOptions({"velmora", "--root", "/tmp/x", "--windowed"});
+        const StartOptions options =
+            ParseStartOptions({"velmora", "--root", "/tmp/x", "--windowed", "--picture", "cat.gif"});
         QVERIFY(options.error.isEmpty());
         QCOMPARE(options.root, QStringLiteral("/tmp/x"));
         QVERIFY(options.windowed);
+        QCOMPARE(options.picture, QStringLiteral("cat.gif"));
 
         const StartOptions plain = ParseStartOptions({"velmora"});
         QVERIFY(plain.root.isEmpty());

@@ -1,0 +1,110 @@
+// Colouring in the window: the canvas, the palette and its timer, the tool
+// bar, undo and crazy colours.
+#include "app/frm_main.h"
+
+#include <QCursor>
+#include <QImageReader>
+
+#include "app/canvas_view.h"
+#include "app/colour_frame_view.h"
+#include "app/crazy_colours.h"
+#include "app/frm_color_picker.h"
+#include "app/palette_box.h"
+#include "canvas/sound_effects.h"
+#include "canvas/sound_families.h"
+#include "controls/picture_button.h"
+
+void FrmMain::ConnectColouring()
+{
+    connect(&Timer1, &QTimer::timeout, this, &FrmMain::Timer1_Timer);
+    // A stroke must not share the thread with the animation.
+    connect(P, &CanvasView::StrokeStarted, this, [this] {
+        Timer1.stop();
+        Workon_color = P->engine().Workon_color();
+    });
+    connect(P, &CanvasView::StrokeFinished, this, [this] { Timer1.start(); });
+    connect(P, &CanvasView::UndoAvailable, c[2], &pButton::SetEnabled);
+    connect(Pc, &PaletteBox::ColourChosen, this, &FrmMain::SetColour);
+    connect(Pc, &PaletteBox::PickerRequested, this, &FrmMain::OpenColourPicker);
+
+    connect(c[2], &pButton::Click, this, [this] {
+        if (m_services.sounds)
+            m_services.sounds->PlaySoundEffect(SoundKind::kClick);
+        P->Undo();
+        if (Tool != 3)
+            Pc->setVisible(true);
+    });
+    ConnectCrazyColours(c[3], [this](int jitter) {
+        if (m_services.sounds)
+            m_services.sounds->PlaySoundEffect(SoundKind::kClick);
+        ColourJitterRange = jitter;
+        P->engine().SetColourJitter(jitter);
+    });
+    for (int i = 0; i < int(pTool.size()); ++i)
+        connect(pTool[i], &pButton::MouseUp, this, [this, i] { pTool_MouseUp(i); });
+}
+
+void FrmMain::pTool_MouseUp(int index)
+{
+    if (m_services.sounds)
+        m_services.sounds->PlaySoundEffect(SoundKind::kClick);
+    for (pButton *button : pTool)
+        button->SetPressed(false);
+    pTool[index]->SetPressed(true);
+    if (pTool[index]->Pressed()) {
+        P->engine().SetTool(index); // copies the tool's texture afresh
+        Tool = index;
+    }
+    Pc->setVisible(true);
+    c[3]->SetEnabled(true);
+    c[3]->SetPressed(c[3]->Pressed());
+    SetToolCursor(m_canvasCursor, P, Tool, false);
+}
+
+void FrmMain::Timer1_Timer()
+{
+    if (AutoHideButtons) {
+        const QPoint pointer = mapFromGlobal(QCursor::pos());
+        const bool inCorner = CornerWatch::InCorner(pointer, CornerWidth, pFunc[0]->height());
+        const bool visible = m_corner.Tick(inCorner, pFunc[0]->isVisible());
+        if (visible != pFunc[0]->isVisible()) {
+            for (pButton *button : pFunc)
+                button->setVisible(visible);
+        }
+    }
+    Pc->Tick();
+}
+
+void FrmMain::SetColour(qint32 colour)
+{
+    P->engine().SetCurrentColour({quint8(colour & 0xFF), quint8((colour >> 8) & 0xFF), quint8((colour >> 16) & 0xFF)});
+    PB->SetColour(colour);
+}
+
+void FrmMain::OpenColourPicker()
+{
+    Timer1.stop();
+    frmColorPicker picker(m_services.sounds, this);
+    picker.SetColorSelected(PB->Colour());
+    picker.exec();
+    if (picker.OKclicked() == QStringLiteral("Ok"))
+        SetColour(picker.ColorSelected());
+    Timer1.start();
+}
+
+bool FrmMain::OpenPictureFile(const QString &fileName)
+{
+    QImageReader reader(fileName);
+    reader.setAutoTransform(true);
+    const QImage picture = reader.read();
+    if (picture.isNull() || !P->LoadPicture(picture))
+        return false;
+    for (pButton *button : pTool)
+        button->SetEnabled(true);
+    pTool[Tool]->SetPressed(true);
+    c[3]->SetEnabled(true);
+    P->show();
+    PlaceCanvas();
+    SetToolCursor(m_canvasCursor, P, Tool, false);
+    return true;
+}
