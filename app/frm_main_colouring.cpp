@@ -25,7 +25,8 @@ void FrmMain::ConnectColouring()
     connect(P, &CanvasView::StrokeFinished, this, [this] { Timer1.start(); });
     connect(P, &CanvasView::UndoAvailable, c[2], &pButton::SetEnabled);
     connect(Pc, &PaletteBox::ColourChosen, this, &FrmMain::SetColour);
-    connect(Pc, &PaletteBox::PickerRequested, this, &FrmMain::OpenColourPicker);
+    // Queued, so that the picker does not open inside the palette's press handler.
+    connect(Pc, &PaletteBox::PickerRequested, this, &FrmMain::OpenColourPicker, Qt::QueuedConnection);
 
     connect(c[2], &pButton::Click, this, [this] {
         if (m_services.sounds)
@@ -83,13 +84,8 @@ void FrmMain::SetColour(qint32 colour)
 
 void FrmMain::OpenColourPicker()
 {
-    Timer1.stop();
-    frmColorPicker picker(m_services.sounds, this);
-    picker.SetColorSelected(PB->Colour());
-    picker.exec();
-    if (picker.OKclicked() == QStringLiteral("Ok"))
-        SetColour(picker.ColorSelected());
-    Timer1.start();
+    if (const std::optional<qint32> chosen = AskColourPicker(m_services.sounds, PB->Colour(), Timer1, this))
+        SetColour(*chosen);
 }
 
 bool FrmMain::OpenPictureFile(const QString &fileName)

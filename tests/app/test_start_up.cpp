@@ -14,6 +14,7 @@
 #include "tests/support/fake_sound.h"
 #include "tests/support/fake_system_session.h"
 #include "tests/support/file_faults.h"
+#include "tests/support/main_window_rig.h"
 #include "tests/support/modal.h"
 
 namespace {
@@ -30,20 +31,6 @@ void AnswerMessage(QStringList &seen, bool cancel = false)
         (cancel ? window->CancelLink() : window->ContinueLink())->Click();
     });
 }
-
-// A colouring window on a fake system, in its own program folder.
-struct Rig {
-    explicit Rig(DisplayMetrics display = {1024, 768, 16}, bool smoothingOn = false)
-        : session(display, smoothingOn), window({root.path(), &session, &recorded.sounds, false})
-    {
-    }
-    bool Settle(const QByteArray &settings) { return WriteFile(root.filePath("Settings.ini"), settings); }
-
-    QTemporaryDir root;
-    FakeSystemSession session;
-    RecordedSounds recorded;
-    FrmMain window;
-};
 
 } // namespace
 
