@@ -59,7 +59,9 @@ const char *ClockName(BudgetClock clock)
 std::string FormatMilliseconds(double milliseconds)
 {
     char text[32];
-    std::snprintf(text, sizeof text, milliseconds >= 10 ? "%.1f" : "%.2f", milliseconds);
+    // Three significant digits below 0.1 ms, so that microsecond budgets read.
+    std::snprintf(text, sizeof text, milliseconds >= 10 ? "%.1f" : milliseconds >= 0.1 ? "%.2f" : "%.3g",
+                  milliseconds);
     return text;
 }
 

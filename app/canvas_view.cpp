@@ -1,0 +1,118 @@
+#include "app/canvas_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTouchEvent>
+
+#include <algorithm>
+#include <cmath>
+
+CanvasView::CanvasView(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_AcceptTouchEvents);
+}
+
+bool CanvasView::LoadPicture(const QImage &lineArt, const QImage &coloured)
+{
+    const StrokeChange ended = m_engine.EndStroke();
+    if (!m_engine.LoadPicture(lineArt, coloured)) {
+        Show(ended);
+        return false;
+    }
+    PictureReplaced(ended);
+    return true;
+}
+
+void CanvasView::ClearColours()
+{
+    PictureReplaced(m_engine.ClearColours());
+}
+
+void CanvasView::Undo()
+{
+    PictureReplaced(m_engine.Undo());
+}
+
+QRect CanvasView::PictureRect() const
+{
+    return m_viewFromCanvas.mapRect(QRectF(m_engine.CanvasImage().rect())).toAlignedRect();
+}
+
+QSize CanvasView::sizeHint() const
+{
+    const QSize picture = m_engine.CanvasImage().size();
+    return picture.isEmpty() ? QSize(640, 480) : picture;
+}
+
+void CanvasView::UpdateTransform()
+{
+    const QSize picture = m_engine.CanvasImage().size();
+    m_viewFromCanvas = QTransform();
+    if (!picture.isEmpty() && !size().isEmpty()) {
+        // Scaled down to fit, never up; offsets in whole pixels, so that a
+        // picture shown at its own size lies on the screen's pixel grid.
+        const double scale = std::min({1.0, double(width()) / picture.width(), double(height()) / picture.height()});
+        const double left = std::floor((width() - picture.width() * scale) / 2);
+        const double top = std::floor((height() - picture.height() * scale) / 2);
+        m_viewFromCanvas = QTransform(scale, 0, 0, scale, left, top);
+    }
+    m_canvasFromView = m_viewFromCanvas.inverted();
+}
+
+void CanvasView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    UpdateTransform();
+}
+
+void CanvasView::hideEvent(QHideEvent *event)
+{
+    // A release that can no longer arrive would leave the stroke going.
+    if (m_engine.IsStroking())
+        Show(m_engine.EndStroke());
+    QWidget::hideEvent(event);
+}
+
+void CanvasView::paintEvent(QPaintEvent *event)
+{
+    const QImage &picture = m_engine.CanvasImage();
+    if (picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.setTransform(m_viewFromCanvas);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_viewFromCanvas.m11() < 1.0);
+    for (const QRect &exposed : event->region()) {
+        // Only the canvas pixels under the exposed area, with a pixel more
+        // round them for the smoothing of a scaled picture.
+        const QRect source =
+            m_canvasFromView.mapRect(QRectF(exposed)).toAlignedRect().adjusted(-1, -1, 1, 1) & picture.rect();
+        if (!source.isEmpty())
+            painter.drawImage(QRectF(source), picture, source);
+    }
+}
+
+void CanvasView::Show(const StrokeChange &change)
+{
+    if (change.strokeStarted)
+        emit StrokeStarted();
+    if (!change.dirty.isEmpty())
+        update(m_viewFromCanvas.mapRect(QRectF(change.dirty)).toAlignedRect().adjusted(-1, -1, 1, 1));
+    if (change.strokeEnded) {
+        m_pointer = Pointer::None;
+        m_touchId = -1;
+        emit StrokeFinished();
+    }
+    if (m_engine.CanUndo() != m_undoAvailable) {
+        m_undoAvailable = m_engine.CanUndo();
+        emit UndoAvailable(m_undoAvailable);
+    }
+}
+
+void CanvasView::PictureReplaced(const StrokeChange &change)
+{
+    UpdateTransform();
+    update();
+    updateGeometry();
+    Show(change);
+}

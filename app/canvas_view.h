@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QTransform>
+#include <QWidget>
+
+#include "canvas/stroke_engine.h"
+
+class QTouchEvent;
+
+// The canvas on screen: shows the stroke engine's picture and turns mouse and
+// touch input into strokes on it. A picture larger than the widget is shown
+// scaled down to fit, a smaller one at its own size, centred; either way one
+// transform maps canvas pixels to the widget and back, and strokes stay in
+// picture pixels. Outside the picture the widget paints nothing, so whatever
+// is behind it shows.
+class CanvasView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CanvasView(QWidget *parent = nullptr);
+
+    // The colouring state, for the tool, colour and colour variation, and for
+    // reading the picture. Change the picture itself through the calls below,
+    // so that the view repaints and signals.
+    StrokeEngine &engine() { return m_engine; }
+    const StrokeEngine &engine() const { return m_engine; }
+
+    bool LoadPicture(const QImage &lineArt, const QImage &coloured = QImage());
+    void ClearColours();
+    void Undo();
+
+    // Canvas pixels to widget coordinates.
+    const QTransform &ViewFromCanvas() const { return m_viewFromCanvas; }
+    QPointF CanvasPoint(QPointF viewPoint) const { return m_canvasFromView.map(viewPoint); }
+    // Where the picture shows, in widget coordinates.
+    QRect PictureRect() const;
+    QSize sizeHint() const override;
+
+signals:
+    void StrokeStarted();
+    void StrokeFinished();
+    void UndoAvailable(bool available);
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    enum class Pointer { None, Mouse, Touch };
+
+    void Press(Pointer pointer, QPointF viewPoint);
+    void Move(Pointer pointer, QPointF viewPoint);
+    void Release(Pointer pointer, QPointF viewPoint);
+    bool TouchEvent(QTouchEvent *event);
+    void Show(const StrokeChange &change);
+    void PictureReplaced(const StrokeChange &change);
+    void UpdateTransform();
+
+    StrokeEngine m_engine;
+    QTransform m_viewFromCanvas;
+    QTransform m_canvasFromView;
+    Pointer m_pointer = Pointer::None; // what drives the stroke in progress
+    int m_touchId = -1;                // the finger that paints
+    bool m_undoAvailable = false;
+};
