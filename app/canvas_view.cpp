@@ -53,9 +53,17 @@ void CanvasView::UpdateTransform()
         // Scaled down to fit, never up; offsets in whole pixels, so that a
         // picture shown at its own size lies on the screen's pixel grid.
         const double scale = std::min({1.0, double(width()) / picture.width(), double(height()) / picture.height()});
-        const double left = std::floor((width() - picture.width() * scale) / 2);
-        const double top = std::floor((height() - picture.height() * scale) / 2);
-        m_viewFromCanvas = QTransform(scale, 0, 0, scale, left, top);
+        double scaleX = scale;
+        double scaleY = scale;
+        if (width() - picture.width() * scale < 1 && height() - picture.height() * scale < 1) {
+            // The widget has the picture's shape to within a pixel (its size was
+            // rounded): fill it exactly rather than leave a sliver of a pixel bare.
+            scaleX = double(width()) / picture.width();
+            scaleY = double(height()) / picture.height();
+        }
+        const double left = std::floor((width() - picture.width() * scaleX) / 2);
+        const double top = std::floor((height() - picture.height() * scaleY) / 2);
+        m_viewFromCanvas = QTransform(scaleX, 0, 0, scaleY, left, top);
     }
     m_canvasFromView = m_viewFromCanvas.inverted();
 }
@@ -81,7 +89,7 @@ void CanvasView::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(this);
     painter.setTransform(m_viewFromCanvas);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_viewFromCanvas.m11() < 1.0);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_viewFromCanvas.isScaling());
     for (const QRect &exposed : event->region()) {
         // Only the canvas pixels under the exposed area, with a pixel more
         // round them for the smoothing of a scaled picture.

@@ -73,6 +73,8 @@ void TestCanvasView::clickLandsOnItsPixel_data()
         << QSize(800, 600) << QSize(400, 400) << QRect(0, 50, 400, 300) << QPoint(100, 150) << QPoint(200, 200);
     QTest::newRow("tall picture scaled down to a third")
         << QSize(300, 900) << QSize(400, 300) << QRect(150, 0, 100, 300) << QPoint(200, 60) << QPoint(150, 180);
+    QTest::newRow("view sized to the picture's shape, rounded: filled exactly")
+        << QSize(2400, 1800) << QSize(933, 700) << QRect(0, 0, 933, 700) << QPoint(466, 350) << QPoint(1199, 900);
     QTest::newRow("small picture at its own size, centred")
         << QSize(100, 80) << QSize(400, 400) << QRect(150, 160, 100, 80) << QPoint(180, 180) << QPoint(30, 20);
     QTest::newRow("odd sizes centred on whole pixels")
