@@ -22,7 +22,10 @@ void FrmMain::ConnectColouring()
         Timer1.stop();
         Workon_color = P->engine().Workon_color();
     });
-    connect(P, &CanvasView::StrokeFinished, this, [this] { Timer1.start(); });
+    connect(P, &CanvasView::StrokeFinished, this, [this] {
+        Workon_color = P->engine().Workon_color(); // a press on a line learns its area only on restart
+        Timer1.start();
+    });
     connect(P, &CanvasView::UndoAvailable, c[2], &pButton::SetEnabled);
     connect(Pc, &PaletteBox::ColourChosen, this, &FrmMain::SetColour);
     // Queued, so that the picker does not open inside the palette's press handler.
