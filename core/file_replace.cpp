@@ -56,11 +56,9 @@ FileReplaceResult ReplaceFileContents(const QString &path, QByteArrayView conten
         file.cancelWriting();
         return Failure(FileReplaceError::WriteFailed, why);
     }
-    if (replacing) {
-        file.setPermissions(target.permissions());
-        if (keepTimes == KeepFileTimes::Yes)
-            CopyFileTimes(target, file);
-    }
+    // QSaveFile gives the new file the old one's permission bits itself.
+    if (replacing && keepTimes == KeepFileTimes::Yes)
+        CopyFileTimes(target, file);
     if (!file.commit())
         return Failure(FileReplaceError::CannotReplace, file.errorString());
     return {};
