@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// Every picture the program opens (line art, coloured pictures, thumbnail files,
+// pictures being added or packed) is read by ReadPicture, so that every window
+// agrees on what a damaged picture is.
+
+enum class PictureReadError {
+    None,
+    Missing,     // no file at that path
+    NotAPicture, // empty, or not in a format we read
+    Damaged,     // a known format that does not decode completely
+    TooLarge,    // its header claims more pixels than we are willing to allocate
+};
+
+struct PictureRead {
+    QImage image; // QImage::Format_RGB32 when ok
+    PictureReadError error = PictureReadError::None;
+    QString detail; // what went wrong, naming the file, for a grown-up's message or a log
+    bool ok() const { return error == PictureReadError::None; }
+};
+
+// The most pixels a picture may have: admits the largest pages the program meets
+// (8000 x 8000 and more) and refuses a header that claims e.g. 100000 x 100000.
+inline constexpr qint64 kMaxPicturePixels = 20000LL * 20000LL;
+
+// Reads a BMP, GIF or JPEG file, whatever its extension says. The content decides
+// the format; transparent pixels come out white (paper); the EXIF orientation is
+// applied. When `decodeWithin` is valid, formats that can shrink while decoding
+// (JPEG) may come out smaller, but never smaller than what fits `decodeWithin`
+// with the aspect ratio kept; other formats come out at full size.
+// Safe to call from several threads at once.
+PictureRead ReadPicture(const QString &path, QSize decodeWithin = QSize());
