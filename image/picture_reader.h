@@ -23,9 +23,10 @@ struct PictureRead {
     bool ok() const { return error == PictureReadError::None; }
 };
 
-// The most pixels a picture may have: admits the largest pages the program meets
-// (8000 x 8000 and more) and refuses a header that claims e.g. 100000 x 100000.
-inline constexpr qint64 kMaxPicturePixels = 20000LL * 20000LL;
+// The most pixels a picture may have: 128 Mi, 512 MB at 32 bits a pixel. Admits
+// any page a child colours (8000 x 8000 and well beyond) and refuses a header
+// that claims e.g. 100000 x 100000 before anything is allocated for it.
+inline constexpr qint64 kMaxPicturePixels = 128LL * 1024 * 1024;
 
 // Reads a BMP, GIF or JPEG file, whatever its extension says. The content decides
 // the format; transparent pixels come out white (paper); the EXIF orientation is

@@ -88,12 +88,20 @@ void cNDib::Set_dib_Fit(QPainter &dc, int boxX, int boxY, int boxWidth, int boxH
 {
     if (m_image.isNull() || boxWidth <= 0 || boxHeight <= 0)
         return;
-    const double scale = std::min(double(boxWidth) / Width(), double(boxHeight) / Height());
-    const int width = std::max(1, int(RoundHalfEven(Width() * scale)));
-    const int height = std::max(1, int(RoundHalfEven(Height() * scale)));
-    const int x = boxX + int(RoundHalfEven((boxWidth - width) / 2.0));
-    const int y = boxY + int(RoundHalfEven((boxHeight - height) / 2.0));
-    Stretch_dib_area(x, y, 0, 0, Width(), Height(), width, height, dc);
+    const QRect fit = FitRect(m_image.size(), QRect(boxX, boxY, boxWidth, boxHeight));
+    Stretch_dib_area(fit.x(), fit.y(), 0, 0, Width(), Height(), fit.width(), fit.height(), dc);
+}
+
+QRect FitRect(QSize size, QRect box)
+{
+    if (size.isEmpty() || box.isEmpty())
+        return QRect();
+    const double scale = std::min(double(box.width()) / size.width(), double(box.height()) / size.height());
+    const int width = std::max(1, int(RoundHalfEven(size.width() * scale)));
+    const int height = std::max(1, int(RoundHalfEven(size.height() * scale)));
+    const int x = box.x() + int(RoundHalfEven((box.width() - width) / 2.0));
+    const int y = box.y() + int(RoundHalfEven((box.height() - height) / 2.0));
+    return QRect(x, y, width, height);
 }
 
 qint32 cNDib::Get_Pixel_Long(int x, int y) const

@@ -71,6 +71,11 @@ private:
     QImage m_image; // always Format_RGB32 or null
 };
 
+// Where Set_dib_Fit puts a picture of `size` in `box`: as large as fits with the
+// aspect ratio kept, centred, sizes and offsets rounded halves to even. Empty
+// for an empty size or box.
+QRect FitRect(QSize size, QRect box);
+
 // The colour value of a pixel as the program counts colours: red + 256 x green + 65536 x blue.
 constexpr qint32 ColourValueOf(QRgb pixel)
 {
