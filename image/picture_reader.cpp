@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 
@@ -27,12 +28,13 @@ PictureRead Failure(PictureReadError error, const QString &path, const QString &
     return {QImage(), error, QStringLiteral("The picture %1 %2.").arg(QDir::toNativeSeparators(path), why)};
 }
 
-// libjpeg shrinks while decoding by n/8 (n = 1..8); Qt picks the n that keeps the
-// picture at least as large as the size asked for. Asking for exactly the size
-// that n gives spares a second, resampling pass over the decoded pixels.
+// libjpeg shrinks while decoding by n/8 (n = 1..8). The smallest n that still
+// covers the fit into `within` gives the size to ask for; when that size is
+// exactly what n/8 yields (sides divisible by 8 / n), Qt skips its second,
+// resampling pass over the decoded pixels.
 QSize JpegDecodeSize(QSize full, QSize within)
 {
-    const double shrink = std::min(double(full.width()) / within.width(), double(full.height()) / within.height());
+    const double shrink = std::max(double(full.width()) / within.width(), double(full.height()) / within.height());
     const int eighths = std::clamp(int(std::ceil(8 / shrink)), 1, 8);
     const auto scaled = [eighths](int side) { return (side * eighths + 7) / 8; };
     return QSize(scaled(full.width()), scaled(full.height()));
@@ -98,14 +100,19 @@ PictureRead ReadPicture(const QString &path, QSize decodeWithin)
     const QByteArray format = reader.format();
     if (format != "bmp" && format != "gif" && format != "jpeg")
         return Failure(PictureReadError::NotAPicture, path, QStringLiteral("is not a BMP, GIF or JPEG picture"));
+    // Our own reading of the header first: decoders refuse an absurd size each in
+    // their own way (some as a damaged header), and it must read as too large.
+    const PictureLayout layout = InspectPicture(bytes, format);
     const QSize size = reader.size();
+    for (const QSize claimed : {layout.declared, size}) {
+        if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > kMaxPicturePixels)
+            return Failure(PictureReadError::TooLarge, path,
+                           QStringLiteral("is too large (%1 x %2 pixels)").arg(claimed.width()).arg(claimed.height()));
+    }
     if (!size.isValid() || size.isEmpty())
         return Failure(PictureReadError::Damaged, path, QStringLiteral("has a damaged header"));
-    if (qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return Failure(PictureReadError::TooLarge, path,
-                       QStringLiteral("is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height()));
-    if (const QString cut = IncompletenessOf(bytes, format); !cut.isEmpty())
-        return Failure(PictureReadError::Damaged, path, QStringLiteral("is damaged: %1").arg(cut));
+    if (!layout.incomplete.isEmpty())
+        return Failure(PictureReadError::Damaged, path, QStringLiteral("is damaged: %1").arg(layout.incomplete));
 
     if (format == "jpeg" && decodeWithin.isValid() && !decodeWithin.isEmpty()) {
         // The scaled size is taken before the EXIF turn; the box turns with the picture.

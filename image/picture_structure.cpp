@@ -3,6 +3,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -23,22 +24,26 @@ qint64 ColourTableBytes(quint8 flags)
     return (flags & 0x80) ? 3 * (qint64(1) << ((flags & 0x07) + 1)) : 0;
 }
 
+const QString kEndsInHeader = QStringLiteral("the file ends inside its header");
+
 } // namespace
 
-QString IncompletenessOf(QByteArrayView bytes, const QByteArray &format)
+PictureLayout InspectPicture(QByteArrayView bytes, const QByteArray &format)
 {
     if (format == "bmp")
-        return BmpIncompleteness(bytes);
+        return InspectBmp(bytes);
     if (format == "gif")
-        return GifIncompleteness(bytes);
-    return QString();
+        return InspectGif(bytes);
+    if (format == "jpeg")
+        return InspectJpeg(bytes);
+    return {};
 }
 
-QString BmpIncompleteness(QByteArrayView bytes)
+PictureLayout InspectBmp(QByteArrayView bytes)
 {
     constexpr qsizetype kFileHeader = 14;
     if (bytes.size() < kFileHeader + 4)
-        return QStringLiteral("the file ends inside its header");
+        return {QSize(), kEndsInHeader};
     const qint64 pixelsAt = Little32(bytes, 10);
     const qint64 infoSize = Little32(bytes, kFileHeader);
     qint64 width = 0, height = 0, bitsPerPixel = 0, compression = 0;
@@ -52,29 +57,29 @@ QString BmpIncompleteness(QByteArrayView bytes)
         bitsPerPixel = Little16(bytes, 28);
         compression = Little32(bytes, 30);
     } else {
-        return QString(); // an unusual header: the decoder judges it
+        return {}; // an unusual header: the decoder judges it
     }
+    const QSize declared(int(std::min<qint64>(width, INT_MAX)), int(std::min<qint64>(height, INT_MAX)));
     // Run-length encoded data has no fixed size; 3 and 6 are bit fields, stored plainly.
-    if (compression != 0 && compression != 3 && compression != 6)
-        return QString();
-    if (width <= 0 || bitsPerPixel <= 0 || pixelsAt <= 0)
-        return QString();
+    if ((compression != 0 && compression != 3 && compression != 6) || width <= 0 || bitsPerPixel <= 0
+        || pixelsAt <= 0)
+        return {declared, QString()};
     const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    const qint64 needed = pixelsAt + rowBytes * height;
-    if (bytes.size() < needed)
-        return QStringLiteral("the pixel data stops after %1 of %2 bytes")
-            .arg(std::max<qint64>(0, bytes.size() - pixelsAt))
-            .arg(rowBytes * height);
-    return QString();
+    if (bytes.size() - pixelsAt < rowBytes * height)
+        return {declared, QStringLiteral("the pixel data stops after %1 of %2 bytes")
+                              .arg(std::max<qint64>(0, bytes.size() - pixelsAt))
+                              .arg(rowBytes * height)};
+    return {declared, QString()};
 }
 
-QString GifIncompleteness(QByteArrayView bytes)
+PictureLayout InspectGif(QByteArrayView bytes)
 {
     const auto byteAt = [&](qint64 at) { return quint8(bytes[qsizetype(at)]); };
     const qint64 size = bytes.size();
     constexpr qint64 kHeader = 13; // signature, screen size, flags, background, aspect
     if (size < kHeader)
-        return QStringLiteral("the file ends inside its header");
+        return {QSize(), kEndsInHeader};
+    const QSize declared(int(Little16(bytes, 6)), int(Little16(bytes, 8)));
     qint64 at = kHeader + ColourTableBytes(byteAt(10));
     // Skips a chain of data sub-blocks; false when the file ends inside it.
     const auto skipSubBlocks = [&] {
@@ -89,7 +94,7 @@ QString GifIncompleteness(QByteArrayView bytes)
     while (at < size) {
         const quint8 kind = byteAt(at++);
         if (kind == 0x3B) // the trailer: everything before it was whole
-            return QString();
+            return {declared, QString()};
         if (kind == 0x21) { // an extension: its label, then sub-blocks
             ++at;
             if (!skipSubBlocks())
@@ -101,8 +106,8 @@ QString GifIncompleteness(QByteArrayView bytes)
             if (!skipSubBlocks())
                 break;
         } else {
-            return QStringLiteral("a block of unknown kind (%1) at byte %2").arg(kind).arg(at - 1);
+            return {declared, QStringLiteral("a block of unknown kind (%1) at byte %2").arg(kind).arg(at - 1)};
         }
     }
-    return QStringLiteral("the file ends before the trailer that closes it");
+    return {declared, QStringLiteral("the file ends before the trailer that closes it")};
 }

@@ -1,0 +1,321 @@
+#include <QBuffer>
+#include <QDir>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <thread>
+#include <vector>
+
+#include "image/picture_reader.h"
+#include "tests/support/file_faults.h"
+#include "tests/support/gif_writer.h"
+
+namespace {
+
+// A small page in a few exact colours, so that a GIF holds it exactly: a black
+// outline, a red disc and a blue bar on white.
+QImage Page(QSize size = QSize(48, 36))
+{
+    QImage page(size, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.setBrush(QColor(220, 40, 40));
+    painter.drawEllipse(QRect(4, 4, size.width() / 2, size.height() / 2));
+    painter.fillRect(QRect(size.width() * 2 / 3, 0, size.width() / 6, size.height()), QColor(30, 60, 200));
+    return page;
+}
+
+QByteArray Encoded(const QImage &image, const QByteArray &format, int quality = 95)
+{
+    if (format == "gif")
+        return EncodeGif(image);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    return writer.write(image) ? bytes : QByteArray();
+}
+
+struct Difference {
+    int largest = 0;
+    double mean = 0;
+};
+
+Difference Compare(const QImage &a, const QImage &b)
+{
+    Difference difference;
+    qint64 total = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            for (int d : {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q)}) {
+                difference.largest = std::max(difference.largest, std::abs(d));
+                total += std::abs(d);
+            }
+        }
+    }
+    difference.mean = double(total) / (3.0 * a.width() * a.height());
+    return difference;
+}
+
+void PutBig16(QByteArray &bytes, qsizetype at, quint16 value)
+{
+    qToBigEndian(value, bytes.data() + at);
+}
+
+void PutLittle16(QByteArray &bytes, qsizetype at, quint16 value)
+{
+    qToLittleEndian(value, bytes.data() + at);
+}
+
+// A JPEG whose EXIF block says the camera was turned: orientation 6, shown
+// turned 90 degrees clockwise.
+QByteArray WithExifOrientation(const QByteArray &jpeg, quint16 orientation)
+{
+    QByteArray tiff("MM\0\x2A\0\0\0\x08", 8);   // big-endian, first directory at 8
+    tiff += QByteArray("\0\x01", 2);             // one entry
+    tiff += QByteArray("\x01\x12\0\x03\0\0\0\x01", 8); // orientation, SHORT, one value
+    tiff += QByteArray(4, '\0');
+    PutBig16(tiff, tiff.size() - 4, orientation);
+    tiff += QByteArray(4, '\0'); // no further directory
+    const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray segment("\xFF\xE1\0\0", 4);
+    PutBig16(segment, 2, quint16(exif.size() + 2));
+    return jpeg.left(2) + segment + exif + jpeg.mid(2);
+}
+
+bool Near(QRgb pixel, QColor expected, int tolerance = 40)
+{
+    return std::abs(qRed(pixel) - expected.red()) <= tolerance && std::abs(qGreen(pixel) - expected.green()) <= tolerance
+           && std::abs(qBlue(pixel) - expected.blue()) <= tolerance;
+}
+
+} // namespace
+
+class TestPictureReader : public QObject {
+    Q_OBJECT
+
+    QString Write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        if (!WriteFile(path, bytes))
+            qFatal("cannot write the fixture %s", qPrintable(path));
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void init() { QVERIFY(m_dir.isValid()); }
+
+    void readsEachFormatWhateverItsName_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("largest"); // the largest channel difference allowed
+        QTest::newRow("bmp") << QByteArray("bmp") << "page.bmp" << 0;
+        QTest::newRow("gif") << QByteArray("gif") << "page.gif" << 0;
+        QTest::newRow("jpeg") << QByteArray("jpeg") << "page.jpg" << 96;
+        QTest::newRow("jpeg named .bmp") << QByteArray("jpeg") << "page.bmp" << 96;
+        QTest::newRow("bmp named .gif") << QByteArray("bmp") << "page.gif" << 0;
+        QTest::newRow("gif named .jpg") << QByteArray("gif") << "page.jpg" << 0;
+        QTest::newRow("gif without extension") << QByteArray("gif") << "page" << 0;
+    }
+    void readsEachFormatWhateverItsName()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(QString, fileName);
+        QFETCH(int, largest);
+        const QImage page = Page();
+        const PictureRead read = ReadPicture(Write(fileName, Encoded(page, format)));
+        QVERIFY2(read.ok(), qPrintable(read.detail));
+        QCOMPARE(read.image.format(), QImage::Format_RGB32);
+        QCOMPARE(read.image.size(), page.size());
+        const Difference difference = Compare(read.image, page);
+        QVERIFY2(difference.largest <= largest, qPrintable(QString::number(difference.largest)));
+        QVERIFY2(difference.mean <= 6.0, qPrintable(QString::number(difference.mean)));
+    }
+
+    void transparentGifLiesOnWhitePaper()
+    {
+        QImage indexed(8, 4, QImage::Format_Indexed8);
+        indexed.setColorTable({qRgb(200, 0, 0), qRgba(0, 0, 0, 0)});
+        indexed.fill(1);
+        for (int y = 0; y < 4; ++y)
+            indexed.setPixel(0, y, 0);
+        const PictureRead read = ReadPicture(Write("clear.gif", EncodeGif(indexed)));
+        QVERIFY2(read.ok(), qPrintable(read.detail));
+        QCOMPARE(read.image.format(), QImage::Format_RGB32);
+        QCOMPARE(read.image.pixel(0, 2), qRgb(200, 0, 0));
+        QCOMPARE(read.image.pixel(5, 2), qRgb(255, 255, 255));
+    }
+
+    void truncatedFileIsDamaged_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<double>("share"); // how much of the file is kept; 0 keeps 30 bytes
+        QTest::addColumn<int>("dropped");  // then this many bytes more are dropped
+        for (const char *format : {"bmp", "gif", "jpeg"}) {
+            QTest::addRow("%s, 30 bytes", format) << QByteArray(format) << 0.0 << 0;
+            for (double share : {0.25, 0.5, 0.9})
+                QTest::addRow("%s, %d %%", format, int(share * 100)) << QByteArray(format) << share << 0;
+            QTest::addRow("%s, all but 1 byte", format) << QByteArray(format) << 1.0 << 1;
+            QTest::addRow("%s, all but 2 bytes", format) << QByteArray(format) << 1.0 << 2;
+        }
+    }
+    void truncatedFileIsDamaged()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(double, share);
+        QFETCH(int, dropped);
+        const QByteArray whole = Encoded(Page(QSize(64, 48)), format);
+        const qsizetype kept = (share == 0 ? 30 : qsizetype(whole.size() * share)) - dropped;
+        const PictureRead read = ReadPicture(Write("cut." + format, whole.left(kept)));
+        QCOMPARE(read.error, PictureReadError::Damaged);
+        QVERIFY(read.image.isNull());
+        QVERIFY2(read.detail.contains("cut." + format), qPrintable(read.detail));
+    }
+
+    void otherFilesAreNotPictures_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fileName");
+        QByteArray noise(4096, '\0');
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = char((i * 7919 + 13) % 251);
+        QTest::newRow("noise") << noise << "noise.bmp";
+        QTest::newRow("text") << QByteArray("#define page_width 16\nnot a picture\n") << "notes.gif";
+        QTest::newRow("empty") << QByteArray() << "empty.jpg";
+        QTest::newRow("png") << Encoded(Page(), "png") << "page.bmp";
+    }
+    void otherFilesAreNotPictures()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fileName);
+        const PictureRead read = ReadPicture(Write(fileName, bytes));
+        QCOMPARE(read.error, PictureReadError::NotAPicture);
+        QVERIFY(read.image.isNull());
+    }
+
+    void missingFileAndFolder()
+    {
+        const PictureRead missing = ReadPicture(m_dir.filePath("gone.bmp"));
+        QCOMPARE(missing.error, PictureReadError::Missing);
+        QVERIFY(missing.detail.contains("gone.bmp"));
+        QVERIFY(QDir(m_dir.path()).mkdir("folder.bmp"));
+        QCOMPARE(ReadPicture(m_dir.filePath("folder.bmp")).error, PictureReadError::NotAPicture);
+    }
+
+    void hugeHeaderIsTooLarge_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray bmp = Encoded(Page(), "bmp");
+        qToLittleEndian<qint32>(100000, bmp.data() + 18);
+        qToLittleEndian<qint32>(100000, bmp.data() + 22);
+        QTest::newRow("bmp 100000 x 100000") << bmp;
+        QByteArray gif = EncodeGif(Page());
+        const qsizetype descriptor = 13 + 3 * 256;
+        QCOMPARE(gif.at(descriptor), ',');
+        for (qsizetype at : {qsizetype(6), qsizetype(8), descriptor + 5, descriptor + 7})
+            PutLittle16(gif, at, 65535);
+        QTest::newRow("gif 65535 x 65535") << gif;
+        QByteArray jpeg = Encoded(Page(), "jpeg");
+        const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+        QVERIFY(frame > 0);
+        PutBig16(jpeg, frame + 5, 65535);
+        PutBig16(jpeg, frame + 7, 65535);
+        QTest::newRow("jpeg 65535 x 65535") << jpeg;
+    }
+    void hugeHeaderIsTooLarge()
+    {
+        QFETCH(QByteArray, bytes);
+        const PictureRead read = ReadPicture(Write("huge", bytes));
+        QCOMPARE(read.error, PictureReadError::TooLarge);
+        QVERIFY(read.image.isNull());
+    }
+
+    // Qt's own default limit would refuse 8000 x 8000 at 32 bits a pixel.
+    void largePageIsAdmitted()
+    {
+        QImage grey(8000, 8000, QImage::Format_Grayscale8);
+        grey.fill(255);
+        const PictureRead read = ReadPicture(Write("large.jpg", Encoded(grey, "jpeg", 50)));
+        QVERIFY2(read.ok(), qPrintable(read.detail));
+        QCOMPARE(read.image.size(), QSize(8000, 8000));
+        QCOMPARE(read.image.pixel(7999, 7999), qRgb(255, 255, 255));
+    }
+
+    void exifOrientationIsApplied()
+    {
+        QImage page(40, 20, QImage::Format_RGB32);
+        page.fill(QColor(30, 60, 200));
+        QPainter(&page).fillRect(0, 0, 20, 20, QColor(220, 40, 40)); // the left half red
+        const PictureRead read = ReadPicture(Write("turned.jpg", WithExifOrientation(Encoded(page, "jpeg"), 6)));
+        QVERIFY2(read.ok(), qPrintable(read.detail));
+        QCOMPARE(read.image.size(), QSize(20, 40)); // turned clockwise: the left half is now on top
+        QVERIFY(Near(read.image.pixel(10, 5), QColor(220, 40, 40)));
+        QVERIFY(Near(read.image.pixel(10, 35), QColor(30, 60, 200)));
+    }
+
+    // A JPEG may shrink while decoding, never below what fits the box; others come whole.
+    void decodeWithinShrinksJpegOnly_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("within");
+        QTest::addColumn<QSize>("smallest"); // the picture fitted into `within`
+        QTest::addColumn<QSize>("largest");
+        const QImage page = Page(QSize(400, 300));
+        QTest::newRow("jpeg") << Encoded(page, "jpeg") << QSize(100, 100) << QSize(100, 75) << QSize(200, 150);
+        QTest::newRow("jpeg, odd sizes") << Encoded(Page(QSize(401, 299)), "jpeg") << QSize(37, 90) << QSize(37, 28)
+                                         << QSize(51, 38);
+        QTest::newRow("jpeg turned") << WithExifOrientation(Encoded(page, "jpeg"), 6) << QSize(75, 100)
+                                     << QSize(75, 100) << QSize(150, 200);
+        QTest::newRow("bmp") << Encoded(page, "bmp") << QSize(100, 100) << QSize(400, 300) << QSize(400, 300);
+        QTest::newRow("gif") << Encoded(page, "gif") << QSize(100, 100) << QSize(400, 300) << QSize(400, 300);
+    }
+    void decodeWithinShrinksJpegOnly()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, within);
+        QFETCH(QSize, smallest);
+        QFETCH(QSize, largest);
+        const PictureRead read = ReadPicture(Write("shrunk", bytes), within);
+        QVERIFY2(read.ok(), qPrintable(read.detail));
+        const QSize size = read.image.size();
+        QVERIFY2(size.width() >= smallest.width() && size.height() >= smallest.height()
+                     && size.width() <= largest.width() && size.height() <= largest.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+    }
+
+    // The warning that marks a cut JPEG belongs to the thread that read it.
+    void twoThreadsEachGetTheirOwnVerdict()
+    {
+        const QByteArray jpeg = Encoded(Page(QSize(320, 240)), "jpeg");
+        const QString good = Write("good.jpg", jpeg);
+        const QString cut = Write("cut.jpg", jpeg.left(jpeg.size() * 3 / 4));
+        constexpr int kReads = 25;
+        std::vector<PictureReadError> goodVerdicts(kReads), cutVerdicts(kReads);
+        std::thread first([&] {
+            for (auto &verdict : goodVerdicts)
+                verdict = ReadPicture(good).error;
+        });
+        std::thread second([&] {
+            for (auto &verdict : cutVerdicts)
+                verdict = ReadPicture(cut).error;
+        });
+        first.join();
+        second.join();
+        for (int i = 0; i < kReads; ++i) {
+            QCOMPARE(goodVerdicts[i], PictureReadError::None);
+            QCOMPARE(cutVerdicts[i], PictureReadError::Damaged);
+        }
+    }
+};
+
+QTEST_MAIN(TestPictureReader)
+#include "test_picture_reader.moc"
