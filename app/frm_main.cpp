@@ -10,6 +10,7 @@
 #include "app/palette_box.h"
 #include "canvas/sound_effects.h"
 #include "controls/picture_button.h"
+#include "library/browser/frm_open.h"
 
 FrmMain::FrmMain(MainWindowServices services, QWidget *parent) : QWidget(parent), m_services(std::move(services))
 {

@@ -4,11 +4,13 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 #include "canvas/corner_watch.h"
 #include "controls/ani_cursor.h"
 
 class CanvasView;
+class frmOpen;
 class ColourFrameView;
 class PaletteBox;
 class pButton;
@@ -49,6 +51,12 @@ public:
     // Puts a picture on the canvas to colour, ready for every tool; false when
     // the file cannot be read as a picture.
     bool OpenPictureFile(const QString &fileName);
+    // Shows the picture browser (loading the library behind the splash window
+    // the first time) and opens the picture the child chose. False when the
+    // library could not be loaded: the run has then ended.
+    bool OpenFromBrowser();
+    // The browser while it is loaded (hidden between uses); null otherwise.
+    frmOpen *Browser() const { return m_browser.get(); }
 
     const QString &programFolder() const { return m_services.programFolder; }
 
@@ -102,6 +110,7 @@ private:
     // Shows the child-facing gate; true when the grown-up pressed OK.
     bool Prompt(const char *parentText, const char *childText, bool passwordRequired);
 
+    std::unique_ptr<frmOpen> m_browser;
     MainWindowServices m_services;
     cAniCursor m_canvasCursor;
     CornerWatch m_corner;

@@ -31,6 +31,7 @@ void FrmMain::ConnectColouring()
     // Queued, so that the picker does not open inside the palette's press handler.
     connect(Pc, &PaletteBox::PickerRequested, this, &FrmMain::OpenColourPicker, Qt::QueuedConnection);
 
+    connect(c[0], &pButton::Click, this, [this] { OpenFromBrowser(); });
     connect(c[2], &pButton::Click, this, [this] {
         if (m_services.sounds)
             m_services.sounds->PlaySoundEffect(SoundKind::kClick);

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "canvas/sound_qt_output.h"
+#include "library/default_library.h"
 #include "library/program_folder.h"
 
 VelmoraRun::VelmoraRun(const QString &programFolder, const StartOptions &options)
@@ -13,11 +14,18 @@ VelmoraRun::VelmoraRun(const QString &programFolder, const StartOptions &options
 
 std::unique_ptr<VelmoraRun> StartVelmora(const StartOptions &options, QString &error)
 {
-    const QString folder = ChooseProgramFolder(CurrentProgramFolderCandidates(options.root));
+    const ProgramFolderCandidates candidates = CurrentProgramFolderCandidates(options.root);
+    const QString folder = ChooseProgramFolder(candidates);
     if (!QDir().mkpath(folder)) {
         error = QStringLiteral("The program folder \"%1\" could not be made.").arg(QDir::toNativeSeparators(folder));
         return nullptr;
     }
+    // The user's own data folder starts with the installed library; a folder
+    // named on purpose (--root, VELMORA_ROOT, a portable install) is used as it is.
+    ProgramFolderCandidates userDataOnly;
+    userDataOnly.userDataFolder = candidates.userDataFolder;
+    if (folder == ChooseProgramFolder(userDataOnly))
+        SeedDefaultLibrary(folder, InstalledLibraryFolder(candidates.executableFolder));
     auto run = std::make_unique<VelmoraRun>(folder, options);
     if (!run->window().Form_Load())
         return nullptr;

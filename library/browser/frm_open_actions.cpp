@@ -1,0 +1,91 @@
+// The picture browser's bottom buttons: close, a new own picture, more pictures.
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QBuffer>
+#include <QImageWriter>
+
+#include "canvas/sound_effects.h"
+#include "core/file_replace.h"
+#include "library/browser/frm_open.h"
+#include "library/library_layout.h"
+#include "parental/frm_parent_message.h"
+
+namespace {
+
+// A new own picture: a blank white page the size the browser's page was designed at.
+constexpr QSize kOwnPictureSize(750, 480);
+
+bool SaveBlankPage(const QString &path)
+{
+    QImage page(kOwnPictureSize, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!QImageWriter(&buffer, "bmp").write(page))
+        return false;
+    return ReplaceFileContents(path, bytes).ok();
+}
+
+} // namespace
+
+void frmOpen::cClose_Click()
+{
+    if (m_services.sounds)
+        m_services.sounds->PlayCancel();
+    m_glideTimer.stop();
+    done(QDialog::Rejected);
+}
+
+// Escape closes the window the same way as its close button.
+void frmOpen::reject()
+{
+    cClose_Click();
+}
+
+void frmOpen::cPicadd_Click()
+{
+    const QString folder = LibraryLayout::OwnPicturesFolder(m_services.programFolder);
+    const QString path = LibraryLayout::NextOwnPicturePath(folder);
+    if (!QDir().mkpath(folder) || !SaveBlankPage(path)) {
+        frmMessage message(m_services.sounds, m_services.parental, this);
+        message.SetMessage(QStringLiteral(
+            "Help! A new picture could not be started! Call someone who can help you sort it out! Go!"));
+        message.SetExtendedInformation(QStringLiteral(
+            "An unknown error occurred when there was an attempt to start drawing a new picture. Please make sure "
+            "that the disk is not write protected and that there is enough disk space."));
+        message.SetShowCancel(false);
+        message.SetPasswordVisible(false);
+        message.exec();
+        return;
+    }
+    // Chosen at once; the next opening loads the library again and lists it.
+    SelectedPicture = path;
+    Unload();
+}
+
+void frmOpen::pMorePics_Click()
+{
+    if (m_services.sounds)
+        m_services.sounds->PlayCancel();
+    frmMessage gate(m_services.sounds, m_services.parental, this);
+    gate.SetExtendedInformation(QStringLiteral("You or your child has asked for more pictures to be added to Velmora. "
+                                               "If you wish to allow this, please press OK to continue."));
+    gate.SetMessage(QStringLiteral("Would you like more pictures? Call someone who can get them for you!"));
+    gate.SetShowCancel(true);
+    gate.SetPasswordVisible(m_services.useParentalPassword);
+    gate.exec();
+    if (gate.ButtonPressed() != QStringLiteral("Ok"))
+        return;
+
+    QCoreApplication::processEvents();
+    Unload();
+    QCoreApplication::processEvents();
+    if (QFileInfo(LibraryLayout::BooksFolder(m_services.programFolder)).isDir()) {
+        if (m_services.managePictures)
+            m_services.managePictures();
+    } else {
+        ShowParentMessage(parentWidget(), QStringLiteral("Could not find the books path. Please reinstall Velmora!"));
+    }
+}

@@ -1,0 +1,110 @@
+#include "library/library_layout.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+#include "core/case_insensitive_path.h"
+#include "library/library_files.h"
+
+namespace LibraryLayout {
+
+namespace {
+
+QString Child(const QString &folder, const char *name)
+{
+    return FindIgnoringCase(folder, QString::fromUtf8(name));
+}
+
+void SortIgnoringCase(QStringList &names)
+{
+    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b; // the same name in two spellings: a fixed order
+    });
+}
+
+} // namespace
+
+QString BooksFolder(const QString &programFolder)
+{
+    return Child(programFolder, kBooks);
+}
+
+QString OwnPicturesFolder(const QString &programFolder)
+{
+    return Child(BooksFolder(programFolder), kOwnPictures);
+}
+
+QString ColouredPicturesFolder(const QString &programFolder)
+{
+    return Child(programFolder, kColouredPictures);
+}
+
+QString ColouredFolderOf(const QString &programFolder, const QString &bookNameOrTitle)
+{
+    return FindIgnoringCase(ColouredPicturesFolder(programFolder), bookNameOrTitle);
+}
+
+QString ColouredPictureOf(const QString &programFolder, const QString &bookNameOrTitle, const QString &fileName)
+{
+    return FindIgnoringCase(ColouredFolderOf(programFolder, bookNameOrTitle),
+                            fileName + QLatin1String(kColouredSuffix));
+}
+
+bool IsPictureFileName(const QString &fileName)
+{
+    for (const char *extension : {".gif", ".bmp", ".jpg"}) {
+        if (fileName.endsWith(QLatin1String(extension), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+QStringList ListFolders(const QString &folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort);
+    SortIgnoringCase(names);
+    return names;
+}
+
+QStringList ListPictures(const QString &folder)
+{
+    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
+    QStringList pictures;
+    for (const QString &name : files) {
+        if (IsPictureFileName(name))
+            pictures << name;
+    }
+    SortIgnoringCase(pictures);
+    return pictures;
+}
+
+QString NextOwnPicturePath(const QString &ownPicturesFolder)
+{
+    for (int n = 0;; ++n) {
+        const QString name = QStringLiteral("own_%1.bmp").arg(n);
+        const QString path = FindIgnoringCase(ownPicturesFolder, name);
+        if (!QFileInfo::exists(path))
+            return QDir(ownPicturesFolder).filePath(name);
+    }
+}
+
+} // namespace LibraryLayout
+
+void RemoveOrphanThumbnails(const QString &folder)
+{
+    const QDir dir(folder);
+    if (!dir.exists())
+        return;
+    const QString suffix = QLatin1String(LibraryLayout::kThumbnailSuffix);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
+    for (const QString &name : entries) {
+        if (!name.endsWith(suffix, Qt::CaseInsensitive))
+            continue;
+        const QString picture = name.left(name.size() - suffix.size());
+        if (!QFileInfo::exists(FindIgnoringCase(folder, picture)))
+            DeleteFileIfPresent(dir.filePath(name));
+    }
+}
