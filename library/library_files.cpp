@@ -17,7 +17,7 @@ bool IsLowerAsciiLetter(QChar c)
 // anything, so the stored bits are asked, not the file system.
 bool IsReadOnly(const QFileInfo &info)
 {
-    return !(info.permissions() & (QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther));
+    return !(info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
 }
 
 bool HoldsReadOnlyFile(const QString &folder)
