@@ -122,23 +122,32 @@ private slots:
 
     void readsEachFormatWhateverItsName_data()
     {
+        QTest::addColumn<QImage>("page");
         QTest::addColumn<QByteArray>("format");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<int>("largest"); // the largest channel difference allowed
-        QTest::newRow("bmp") << QByteArray("bmp") << "page.bmp" << 0;
-        QTest::newRow("gif") << QByteArray("gif") << "page.gif" << 0;
-        QTest::newRow("jpeg") << QByteArray("jpeg") << "page.jpg" << 96;
-        QTest::newRow("jpeg named .bmp") << QByteArray("jpeg") << "page.bmp" << 96;
-        QTest::newRow("bmp named .gif") << QByteArray("bmp") << "page.gif" << 0;
-        QTest::newRow("gif named .jpg") << QByteArray("gif") << "page.jpg" << 0;
-        QTest::newRow("gif without extension") << QByteArray("gif") << "page" << 0;
+        const QImage page = Page();
+        QTest::newRow("bmp") << page << QByteArray("bmp") << "page.bmp" << 0;
+        QTest::newRow("gif") << page << QByteArray("gif") << "page.gif" << 0;
+        QTest::newRow("jpeg") << page << QByteArray("jpeg") << "page.jpg" << 96;
+        QTest::newRow("jpeg named .bmp") << page << QByteArray("jpeg") << "page.bmp" << 96;
+        QTest::newRow("bmp named .gif") << page << QByteArray("bmp") << "page.gif" << 0;
+        QTest::newRow("gif named .jpg") << page << QByteArray("gif") << "page.jpg" << 0;
+        QTest::newRow("gif without extension") << page << QByteArray("gif") << "page" << 0;
+        // Noise in 256 colours fills the GIF's code table several times over.
+        QImage noise(256, 96, QImage::Format_RGB32);
+        quint32 state = 12345;
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x, state = state * 1103515245 + 12345)
+                noise.setPixel(x, y, qRgb(int(state >> 24), 255 - int(state >> 24), 128));
+        QTest::newRow("gif, noise in 256 colours") << noise << QByteArray("gif") << "noise.gif" << 0;
     }
     void readsEachFormatWhateverItsName()
     {
+        QFETCH(QImage, page);
         QFETCH(QByteArray, format);
         QFETCH(QString, fileName);
         QFETCH(int, largest);
-        const QImage page = Page();
         const PictureRead read = ReadPicture(Write(fileName, Encoded(page, format)));
         QVERIFY2(read.ok(), qPrintable(read.detail));
         QCOMPARE(read.image.format(), QImage::Format_RGB32);

@@ -3,16 +3,15 @@
 // A GIF89a writer for test and benchmark pictures: Qt reads GIF but cannot
 // write it. Not part of the program.
 //
-// The image data is LZW in its simplest valid form: every pixel goes out as a
-// literal 9-bit code, and a clear code follows every so often, before the
-// decoder's table grows to where it would widen its codes. Files come out about
-// 1.1 bytes a pixel, and any decoder reads them.
+// The image data is LZW compressed as by any GIF encoder, so that decoding a
+// written file costs what decoding a real one does.
 
 #include <QByteArray>
 #include <QImage>
 #include <QList>
 
 #include <algorithm>
+#include <vector>
 
 // `picture` in Format_Indexed8 with at most 256 colours is written as it is; any
 // other picture is first turned into one (exactly, when it has few colours). The
@@ -52,30 +51,53 @@ inline QByteArray EncodeGif(const QImage &picture)
     out.append(char(0)); // no local table, not interlaced
     out.append(char(8)); // LZW minimum code size
 
-    constexpr int kClear = 256, kEnd = 257;
-    // After a clear each code but the first adds a table entry from 258 up; 250
-    // literals keep the table well below 512, where codes would widen to 10 bits.
-    constexpr int kLiteralsPerClear = 250;
+    // LZW with 8-bit pixels: codes start 9 bits wide and widen up to 12 as the
+    // table grows; a clear code starts afresh once the table is full. Pairs of
+    // (code, next pixel) are looked up in a flat table, 0 meaning not yet seen.
+    constexpr int kClear = 256, kEnd = 257, kFirstFree = 258, kMaxCodes = 4096;
+    std::vector<quint16> known(size_t(kMaxCodes) * 256, 0);
+    int next = kFirstFree, width = 9;
     QByteArray codes;
     quint32 pending = 0;
     int pendingBits = 0;
     const auto emitCode = [&](int code) {
         pending |= quint32(code) << pendingBits;
-        pendingBits += 9;
+        pendingBits += width;
         for (; pendingBits >= 8; pendingBits -= 8, pending >>= 8)
             codes.append(char(pending & 0xFF));
     };
-    int sinceClear = kLiteralsPerClear;
+    emitCode(kClear);
+    int prefix = -1;
     for (int y = 0; y < indexed.height(); ++y) {
         const uchar *row = indexed.constScanLine(y);
-        for (int x = 0; x < indexed.width(); ++x, ++sinceClear) {
-            if (sinceClear == kLiteralsPerClear) {
-                emitCode(kClear);
-                sinceClear = 0;
+        for (int x = 0; x < indexed.width(); ++x) {
+            const int pixel = row[x];
+            if (prefix < 0) {
+                prefix = pixel;
+                continue;
             }
-            emitCode(row[x]);
+            quint16 &entry = known[size_t(prefix) * 256 + size_t(pixel)];
+            if (entry != 0) {
+                prefix = entry;
+                continue;
+            }
+            emitCode(prefix);
+            entry = quint16(next++);
+            // The decoder adds its entries one code later, so codes widen once
+            // the table holds more than the current width can name.
+            if (next > (1 << width) && width < 12)
+                ++width;
+            if (next == kMaxCodes) {
+                emitCode(kClear);
+                std::fill(known.begin(), known.end(), 0);
+                next = kFirstFree;
+                width = 9;
+            }
+            prefix = pixel;
         }
     }
+    if (prefix >= 0)
+        emitCode(prefix);
     emitCode(kEnd);
     if (pendingBits > 0)
         codes.append(char(pending & 0xFF));
