@@ -5,11 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QImageWriter>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
@@ -20,7 +18,7 @@
 #include "bench/generated_pictures.h"
 #include "image/picture_reader.h"
 #include "library/thumbnail_file.h"
-#include "tests/support/gif_writer.h"
+#include "tests/support/picture_bytes.h"
 
 namespace {
 
@@ -28,19 +26,6 @@ const QSize kPictureSize(1600, 1200);
 constexpr int kPictures = 200;
 constexpr int kCachedThumbnails = 1000;
 const char *const kFormats[] = {"bmp", "gif", "jpeg"};
-
-QByteArray Encoded(const QImage &image, const QByteArray &format)
-{
-    if (format == "gif")
-        return EncodeGif(image);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setQuality(90);
-    writer.write(image);
-    return bytes;
-}
 
 // The library, written once per run: line art as BMP (24 bits) and GIF (the
 // way books come), the coloured page as JPEG at quality 90 (the way coloured
@@ -55,8 +40,8 @@ struct Library {
     Library()
     {
         const QImage lineArt = MakeLineArt(kPictureSize);
-        const QByteArray files[] = {Encoded(lineArt, "bmp"), Encoded(lineArt, "gif"),
-                                    Encoded(MakeColouredPage(kPictureSize), "jpeg")};
+        const QByteArray files[] = {PictureBytes(lineArt, "bmp", 90), PictureBytes(lineArt, "gif"),
+                                    PictureBytes(MakeColouredPage(kPictureSize), "jpeg", 90)};
         for (int i = 0; i < kPictures; ++i) {
             const int format = i % 3;
             const QString path = folder.filePath(QStringLiteral("picture%1.%2").arg(i).arg(kFormats[format]));
@@ -65,7 +50,7 @@ struct Library {
             if (byFormat[format].isEmpty())
                 byFormat[format] << path;
         }
-        const QByteArray thumbnail = Encoded(FitThumbnail(lineArt), "bmp");
+        const QByteArray thumbnail = PictureBytes(FitThumbnail(lineArt), "bmp");
         QDir(folder.path()).mkdir("warm");
         for (int i = 0; i < kCachedThumbnails; ++i) {
             const QString path = folder.filePath(QStringLiteral("warm/picture%1.gif").arg(i));

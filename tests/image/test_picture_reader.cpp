@@ -1,6 +1,4 @@
-#include <QBuffer>
 #include <QDir>
-#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -11,7 +9,7 @@
 
 #include "image/picture_reader.h"
 #include "tests/support/file_faults.h"
-#include "tests/support/gif_writer.h"
+#include "tests/support/picture_bytes.h"
 
 namespace {
 
@@ -27,18 +25,6 @@ QImage Page(QSize size = QSize(48, 36))
     painter.drawEllipse(QRect(4, 4, size.width() / 2, size.height() / 2));
     painter.fillRect(QRect(size.width() * 2 / 3, 0, size.width() / 6, size.height()), QColor(30, 60, 200));
     return page;
-}
-
-QByteArray Encoded(const QImage &image, const QByteArray &format, int quality = 95)
-{
-    if (format == "gif")
-        return EncodeGif(image);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setQuality(quality);
-    return writer.write(image) ? bytes : QByteArray();
 }
 
 struct Difference {
@@ -148,7 +134,7 @@ private slots:
         QFETCH(QByteArray, format);
         QFETCH(QString, fileName);
         QFETCH(int, largest);
-        const PictureRead read = ReadPicture(Write(fileName, Encoded(page, format)));
+        const PictureRead read = ReadPicture(Write(fileName, PictureBytes(page, format)));
         QVERIFY2(read.ok(), qPrintable(read.detail));
         QCOMPARE(read.image.format(), QImage::Format_RGB32);
         QCOMPARE(read.image.size(), page.size());
@@ -190,7 +176,7 @@ private slots:
         QFETCH(QByteArray, format);
         QFETCH(double, share);
         QFETCH(int, dropped);
-        const QByteArray whole = Encoded(Page(QSize(64, 48)), format);
+        const QByteArray whole = PictureBytes(Page(QSize(64, 48)), format);
         const qsizetype kept = (share == 0 ? 30 : qsizetype(whole.size() * share)) - dropped;
         const QByteArray cut = share < 0 ? CutMidScan(whole) : whole.left(kept);
         const PictureRead read = ReadPicture(Write("cut." + format, cut));
@@ -209,7 +195,7 @@ private slots:
         QTest::newRow("noise") << noise << "noise.bmp";
         QTest::newRow("text") << QByteArray("#define page_width 16\nnot a picture\n") << "notes.gif";
         QTest::newRow("empty") << QByteArray() << "empty.jpg";
-        QTest::newRow("png") << Encoded(Page(), "png") << "page.bmp";
+        QTest::newRow("png") << PictureBytes(Page(), "png") << "page.bmp";
     }
     void otherFilesAreNotPictures()
     {
@@ -232,7 +218,7 @@ private slots:
     void hugeHeaderIsTooLarge_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QByteArray bmp = Encoded(Page(), "bmp");
+        QByteArray bmp = PictureBytes(Page(), "bmp");
         qToLittleEndian<qint32>(100000, bmp.data() + 18);
         qToLittleEndian<qint32>(100000, bmp.data() + 22);
         QTest::newRow("bmp 100000 x 100000") << bmp;
@@ -242,7 +228,7 @@ private slots:
         for (qsizetype at : {qsizetype(6), qsizetype(8), descriptor + 5, descriptor + 7})
             PutLittle16(gif, at, 65535);
         QTest::newRow("gif 65535 x 65535") << gif;
-        QByteArray jpeg = Encoded(Page(), "jpeg");
+        QByteArray jpeg = PictureBytes(Page(), "jpeg");
         const qsizetype frame = jpeg.indexOf("\xFF\xC0");
         QVERIFY(frame > 0);
         PutBig16(jpeg, frame + 5, 65535);
@@ -262,7 +248,7 @@ private slots:
     {
         QImage grey(8000, 8000, QImage::Format_Grayscale8);
         grey.fill(255);
-        const PictureRead read = ReadPicture(Write("large.jpg", Encoded(grey, "jpeg", 50)));
+        const PictureRead read = ReadPicture(Write("large.jpg", PictureBytes(grey, "jpeg", 50)));
         QVERIFY2(read.ok(), qPrintable(read.detail));
         QCOMPARE(read.image.size(), QSize(8000, 8000));
         QCOMPARE(read.image.pixel(7999, 7999), qRgb(255, 255, 255));
@@ -273,7 +259,7 @@ private slots:
         QImage page(40, 20, QImage::Format_RGB32);
         page.fill(QColor(30, 60, 200));
         QPainter(&page).fillRect(0, 0, 20, 20, QColor(220, 40, 40)); // the left half red
-        const PictureRead read = ReadPicture(Write("turned.jpg", WithExifOrientation(Encoded(page, "jpeg"), 6)));
+        const PictureRead read = ReadPicture(Write("turned.jpg", WithExifOrientation(PictureBytes(page, "jpeg"), 6)));
         QVERIFY2(read.ok(), qPrintable(read.detail));
         QCOMPARE(read.image.size(), QSize(20, 40)); // turned clockwise: the left half is now on top
         QVERIFY(Near(read.image.pixel(10, 5), QColor(220, 40, 40)));
@@ -288,13 +274,13 @@ private slots:
         QTest::addColumn<QSize>("smallest"); // the picture fitted into `within`
         QTest::addColumn<QSize>("largest");
         const QImage page = Page(QSize(400, 300));
-        QTest::newRow("jpeg") << Encoded(page, "jpeg") << QSize(100, 100) << QSize(100, 75) << QSize(200, 150);
-        QTest::newRow("jpeg, odd sizes") << Encoded(Page(QSize(401, 299)), "jpeg") << QSize(37, 90) << QSize(37, 28)
+        QTest::newRow("jpeg") << PictureBytes(page, "jpeg") << QSize(100, 100) << QSize(100, 75) << QSize(200, 150);
+        QTest::newRow("jpeg, odd sizes") << PictureBytes(Page(QSize(401, 299)), "jpeg") << QSize(37, 90) << QSize(37, 28)
                                          << QSize(51, 38);
-        QTest::newRow("jpeg turned") << WithExifOrientation(Encoded(page, "jpeg"), 6) << QSize(75, 100)
+        QTest::newRow("jpeg turned") << WithExifOrientation(PictureBytes(page, "jpeg"), 6) << QSize(75, 100)
                                      << QSize(75, 100) << QSize(150, 200);
-        QTest::newRow("bmp") << Encoded(page, "bmp") << QSize(100, 100) << QSize(400, 300) << QSize(400, 300);
-        QTest::newRow("gif") << Encoded(page, "gif") << QSize(100, 100) << QSize(400, 300) << QSize(400, 300);
+        QTest::newRow("bmp") << PictureBytes(page, "bmp") << QSize(100, 100) << QSize(400, 300) << QSize(400, 300);
+        QTest::newRow("gif") << PictureBytes(page, "gif") << QSize(100, 100) << QSize(400, 300) << QSize(400, 300);
     }
     void decodeWithinShrinksJpegOnly()
     {
@@ -313,7 +299,7 @@ private slots:
     // The decoder's warning about a cut scan belongs to the thread that read it.
     void twoThreadsEachGetTheirOwnVerdict()
     {
-        const QByteArray jpeg = Encoded(Page(QSize(320, 240)), "jpeg");
+        const QByteArray jpeg = PictureBytes(Page(QSize(320, 240)), "jpeg");
         const QString good = Write("good.jpg", jpeg);
         const QString cut = Write("cut.jpg", CutMidScan(jpeg));
         constexpr int kReads = 25;

@@ -6,6 +6,7 @@
 
 #include "library/thumbnail_file.h"
 #include "tests/support/file_faults.h"
+#include "tests/support/picture_bytes.h"
 
 namespace {
 
@@ -128,22 +129,11 @@ private slots:
     void unusableThumbnailIsRebuilt_data()
     {
         QTest::addColumn<QByteArray>("thumbnail");
-        QByteArray whole;
-        {
-            QBuffer buffer(&whole);
-            buffer.open(QIODevice::WriteOnly);
-            Filled(QSize(100, 100), Qt::black).save(&buffer, "BMP");
-        }
+        const QByteArray whole = PictureBytes(Filled(QSize(100, 100), Qt::black), "bmp");
         QTest::newRow("garbage") << QByteArray("not a picture at all");
         QTest::newRow("cut short") << whole.left(whole.size() / 2);
         QTest::newRow("empty") << QByteArray();
-        QByteArray small;
-        {
-            QBuffer buffer(&small);
-            buffer.open(QIODevice::WriteOnly);
-            Filled(QSize(50, 50), Qt::black).save(&buffer, "BMP");
-        }
-        QTest::newRow("wrong size") << small;
+        QTest::newRow("wrong size") << PictureBytes(Filled(QSize(50, 50), Qt::black), "bmp");
     }
     void unusableThumbnailIsRebuilt()
     {
@@ -160,10 +150,7 @@ private slots:
     void unreadablePictureFailsAndLeavesNoThumbnail_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // empty: no picture at all
-        QByteArray bmp;
-        QBuffer buffer(&bmp);
-        buffer.open(QIODevice::WriteOnly);
-        Filled(QSize(64, 64), Qt::red).save(&buffer, "BMP");
+        const QByteArray bmp = PictureBytes(Filled(QSize(64, 64), Qt::red), "bmp");
         QTest::newRow("damaged") << bmp.left(bmp.size() - 100);
         QTest::newRow("missing") << QByteArray();
     }
