@@ -50,6 +50,7 @@ frmOpen::frmOpen(BrowserServices services, QWidget *parent)
     resize(BrowserSize(parent));
     CreateControls();
     DressButtons();
+    LayOut();
 
     m_glideTimer.setTimerType(Qt::PreciseTimer);
     m_glideTimer.setInterval(1);
@@ -110,6 +111,13 @@ void frmOpen::DressButtons()
 void frmOpen::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
+    LayOut();
+}
+
+// Also called before the window is first shown: the sheet's width decides
+// where the cells wrap when the books load.
+void frmOpen::LayOut()
+{
     pM->setGeometry(kMargin, kMargin, width() - 2 * kMargin, height() - 2 * kMargin);
     PB->setGeometry(0, 0, pM->width(), pM->height() - kBottomBand);
     PlaceScrollColumn();

@@ -82,6 +82,7 @@ protected:
 private:
     void CreateControls();
     void DressButtons();
+    void LayOut();
     void PlaceScrollColumn();
     void PlaceBottomButtons();
     void ShowLoadFailure();
