@@ -3,7 +3,6 @@
 #include "app/frm_main.h"
 
 #include <QCursor>
-#include <QImageReader>
 
 #include "app/canvas_view.h"
 #include "app/colour_frame_view.h"
@@ -13,6 +12,7 @@
 #include "canvas/sound_effects.h"
 #include "canvas/sound_families.h"
 #include "controls/picture_button.h"
+#include "image/picture_reader.h"
 
 void FrmMain::ConnectColouring()
 {
@@ -94,10 +94,12 @@ void FrmMain::OpenColourPicker()
 
 bool FrmMain::OpenPictureFile(const QString &fileName)
 {
-    QImageReader reader(fileName);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
-    if (picture.isNull() || !P->LoadPicture(picture))
+    const PictureRead picture = ReadPicture(fileName);
+    if (!picture.ok()) {
+        qWarning("velmora: %s", qPrintable(picture.detail));
+        return false;
+    }
+    if (!P->LoadPicture(picture.image))
         return false;
     for (pButton *button : pTool)
         button->SetEnabled(true);

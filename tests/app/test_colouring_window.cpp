@@ -21,8 +21,8 @@ QString WriteLineArt(const QTemporaryDir &dir)
         art.setPixel(60, y, qRgb(0, 0, 0));
         art.setPixel(61, y, qRgb(0, 0, 0));
     }
-    const QString path = dir.filePath("split.png");
-    art.save(path);
+    const QString path = dir.filePath("split.bmp");
+    art.save(path, "bmp");
     return path;
 }
 

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "library/default_library.h"
 #include "library/library_files.h"
 #include "library/library_layout.h"
 #include "../support/library_fixture.h"
@@ -120,6 +121,28 @@ private Q_SLOTS:
         QCOMPARE(QDir(library.path(QStringLiteral("books/a"))).entryList(QDir::Files, QDir::Name),
                  QStringList({"cat.bmp", "cat.bmp.vlm", "notes.txt", "notes.txt.vlm"}));
         RemoveOrphanThumbnails(library.path(QStringLiteral("no such folder"))); // left alone
+    }
+    void aNewUserGetsTheDefaultLibrary()
+    {
+        LibraryFixture installed;
+        installed.AddPicture(QStringLiteral("Velmora"), QStringLiteral("cat.bmp"));
+        installed.WriteBytes(QStringLiteral("help/help.htm"), "help");
+        QFile::setPermissions(installed.path(QStringLiteral("books/Velmora/cat.bmp")), QFile::ReadOwner);
+
+        LibraryFixture user;
+        user.WriteBytes(QStringLiteral("help/help.htm"), "the user's own"); // kept
+        QVERIFY(SeedDefaultLibrary(user.root(), installed.root()));
+        QVERIFY(QFile::permissions(user.path(QStringLiteral("books/Velmora/cat.bmp"))) & QFile::WriteOwner);
+        QCOMPARE(user.ReadBytes(QStringLiteral("help/help.htm")), QByteArray("the user's own"));
+
+        // Once there are books, a deleted default picture stays deleted.
+        QFile::remove(user.path(QStringLiteral("books/Velmora/cat.bmp")));
+        QVERIFY(SeedDefaultLibrary(user.root(), installed.root()));
+        QVERIFY(!QFile::exists(user.path(QStringLiteral("books/Velmora/cat.bmp"))));
+
+        LibraryFixture nothingInstalled;
+        QVERIFY(!SeedDefaultLibrary(nothingInstalled.root(), nothingInstalled.path(QStringLiteral("missing"))));
+        QCOMPARE(InstalledLibraryFolder(QStringLiteral("/opt/velmora/bin")), QStringLiteral("/opt/velmora/share/velmora"));
     }
 };
 
