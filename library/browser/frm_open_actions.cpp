@@ -1,12 +1,10 @@
 // The picture browser's bottom buttons: close, a new own picture, more pictures.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QImage>
-#include <QBuffer>
-#include <QImageWriter>
 
 #include "canvas/sound_effects.h"
-#include "core/file_replace.h"
+#include "image/bitmap_file.h"
 #include "library/browser/frm_open.h"
 #include "library/library_layout.h"
 #include "parental/frm_parent_message.h"
@@ -18,14 +16,7 @@ constexpr QSize kOwnPictureSize(750, 480);
 
 bool SaveBlankPage(const QString &path)
 {
-    QImage page(kOwnPictureSize, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!QImageWriter(&buffer, "bmp").write(page))
-        return false;
-    return ReplaceFileContents(path, bytes).ok();
+    return SaveBitmapFile(path, WhitePage(kOwnPictureSize)).ok();
 }
 
 } // namespace

@@ -1,0 +1,88 @@
+#include "canvas/picture_document.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "image/bitmap_file.h"
+#include "image/dib_section.h"
+#include "image/picture_reader.h"
+#include "image/turbojpeg_writer.h"
+#include "library/library_files.h"
+#include "library/library_layout.h"
+#include "library/thumbnail_file.h"
+
+namespace {
+
+constexpr int kColouredQuality = 90;
+
+bool IsInside(const QString &path, const QString &folder)
+{
+    const QString prefix = QDir::cleanPath(folder) + QLatin1Char('/');
+    return QDir::cleanPath(path).startsWith(prefix, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+PictureFiles FilesOfPicture(const QString &programFolder, const QString &picturePath)
+{
+    PictureFiles files;
+    files.picture = picturePath;
+    const QString fileName = FileTitleOf(picturePath);
+    const QString book = FileTitleOf(FolderOf(picturePath));
+    files.coloured = LibraryLayout::ColouredPictureOf(programFolder, book, fileName);
+    files.pictureThumbnail = ThumbnailPathOf(picturePath);
+    files.colouredThumbnail = ThumbnailPathOf(files.coloured);
+    files.ownPicture = IsInside(picturePath, LibraryLayout::OwnPicturesFolder(programFolder));
+    return files;
+}
+
+OpenedPicture OpenPictureDocument(const QString &programFolder, const QString &picturePath)
+{
+    OpenedPicture opened;
+    const PictureRead lineArt = ReadPicture(picturePath);
+    if (!lineArt.ok()) {
+        opened.error = lineArt.detail;
+        return opened;
+    }
+    opened.lineArt = lineArt.image;
+    const QString coloured = FilesOfPicture(programFolder, picturePath).coloured;
+    if (!QFileInfo(coloured).isFile())
+        return opened;
+    const PictureRead colouring = ReadPicture(coloured);
+    if (colouring.ok() && colouring.image.size() == opened.lineArt.size()) {
+        opened.coloured = colouring.image;
+        opened.colouredUsed = true;
+    } else {
+        qWarning("velmora: the colouring %s is not used: %s", qPrintable(coloured),
+                 colouring.ok() ? "its size differs from its picture's" : qPrintable(colouring.detail));
+    }
+    return opened;
+}
+
+DocumentSaveResult SaveColouredPicture(const QString &programFolder, const QString &picturePath,
+                                       const QImage &canvas, const QImage &lineArt)
+{
+    if (picturePath.isEmpty() || canvas.isNull())
+        return {};
+    const PictureFiles files = FilesOfPicture(programFolder, picturePath);
+    if (!QDir().mkpath(FolderOf(files.coloured)))
+        return {QStringLiteral("The folder %1 could not be made.").arg(FolderOf(files.coloured))};
+
+    cDIBSection dib;
+    dib.CreateFromPicture(canvas);
+    try {
+        SaveJpegFile(dib, files.coloured, kColouredQuality);
+    } catch (const JpegWriterError &error) {
+        return {error.description()};
+    }
+    // Only once the new colouring is on disk are the thumbnails that show the old one stale.
+    DeleteFileIfPresent(files.colouredThumbnail);
+    DeleteFileIfPresent(files.pictureThumbnail);
+
+    if (files.ownPicture && !lineArt.isNull()) {
+        const FileReplaceResult written = SaveBitmapFile(files.picture, lineArt);
+        if (!written.ok())
+            return {written.detail};
+    }
+    return {};
+}
