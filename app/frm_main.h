@@ -48,13 +48,19 @@ public:
     void Timer1_Timer();
     // Makes `colour` (red + 256 x green + 65536 x blue) the colour of every stroke.
     void SetColour(qint32 colour);
-    // Puts a picture on the canvas to colour, ready for every tool; false when
-    // the file cannot be read as a picture.
+    // Puts a picture on the canvas to colour, with its earlier colouring when
+    // there is one, ready for every tool; false when the file cannot be read.
     bool OpenPictureFile(const QString &fileName);
-    // Shows the picture browser (loading the library behind the splash window
-    // the first time) and opens the picture the child chose. False when the
-    // library could not be loaded: the run has then ended.
-    bool OpenFromBrowser();
+    // The open button: saves the colouring, shows the picture browser (loading
+    // the library behind the splash window the first time) and opens the
+    // picture the child chose. Start-up ends with it too.
+    void OpenCommand();
+    // The clear button: after a confirmation, saves, then takes every colour off.
+    void ClearCommand();
+    // Writes the colouring of the open picture, unless the file already holds it.
+    void SaveColouredPicture();
+    // Tells that a picture cannot be opened (kind 0: damaged or gone).
+    void ShowPictureError(int kind, const QString &path);
     // The browser while it is loaded (hidden between uses); null otherwise.
     frmOpen *Browser() const { return m_browser.get(); }
 
@@ -109,10 +115,16 @@ private:
     void PlaceCanvas();
     // Shows the child-facing gate; true when the grown-up pressed OK.
     bool Prompt(const char *parentText, const char *childText, bool passwordRequired);
+    // False when the library could not be loaded (the run has then ended).
+    bool AskPictureBrowser(QString &chosen);
+    void PlayClick();
 
     std::unique_ptr<frmOpen> m_browser;
     MainWindowServices m_services;
     cAniCursor m_canvasCursor;
     CornerWatch m_corner;
     bool m_unloaded = false;
+    // The coloured file on disk holds exactly what the canvas shows, so there
+    // is nothing to save (a picture opened with its colouring and not touched).
+    bool m_savedAsShown = false;
 };

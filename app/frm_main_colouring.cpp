@@ -12,7 +12,6 @@
 #include "canvas/sound_effects.h"
 #include "canvas/sound_families.h"
 #include "controls/picture_button.h"
-#include "image/picture_reader.h"
 
 void FrmMain::ConnectColouring()
 {
@@ -20,6 +19,7 @@ void FrmMain::ConnectColouring()
     // A stroke must not share the thread with the animation.
     connect(P, &CanvasView::StrokeStarted, this, [this] {
         Timer1.stop();
+        m_savedAsShown = false;
         Workon_color = P->engine().Workon_color();
     });
     connect(P, &CanvasView::StrokeFinished, this, [this] {
@@ -31,11 +31,12 @@ void FrmMain::ConnectColouring()
     // Queued, so that the picker does not open inside the palette's press handler.
     connect(Pc, &PaletteBox::PickerRequested, this, &FrmMain::OpenColourPicker, Qt::QueuedConnection);
 
-    connect(c[0], &pButton::Click, this, [this] { OpenFromBrowser(); });
+    connect(c[0], &pButton::Click, this, &FrmMain::OpenCommand);
+    connect(c[1], &pButton::Click, this, &FrmMain::ClearCommand);
     connect(c[2], &pButton::Click, this, [this] {
-        if (m_services.sounds)
-            m_services.sounds->PlaySoundEffect(SoundKind::kClick);
+        PlayClick();
         P->Undo();
+        m_savedAsShown = false;
         if (Tool != 3)
             Pc->setVisible(true);
     });
@@ -90,23 +91,4 @@ void FrmMain::OpenColourPicker()
 {
     if (const std::optional<qint32> chosen = AskColourPicker(m_services.sounds, PB->Colour(), Timer1, this))
         SetColour(*chosen);
-}
-
-bool FrmMain::OpenPictureFile(const QString &fileName)
-{
-    const PictureRead picture = ReadPicture(fileName);
-    if (!picture.ok()) {
-        qWarning("velmora: %s", qPrintable(picture.detail));
-        return false;
-    }
-    if (!P->LoadPicture(picture.image))
-        return false;
-    for (pButton *button : pTool)
-        button->SetEnabled(true);
-    pTool[Tool]->SetPressed(true);
-    c[3]->SetEnabled(true);
-    P->show();
-    PlaceCanvas();
-    SetToolCursor(m_canvasCursor, P, Tool, false);
-    return true;
 }

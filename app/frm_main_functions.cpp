@@ -57,6 +57,7 @@ void FrmMain::pFunc_Click(int index)
     }
     case 4:
         if (Prompt(kSettings.parent, kSettings.child, Use_Parental_password)) {
+            SaveColouredPicture();
             frmParentalOptions options(programFolder(), this);
             options.exec();
             if (options.Saved()) {

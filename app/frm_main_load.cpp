@@ -197,6 +197,7 @@ void FrmMain::ReleaseRun()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    SaveColouredPicture(); // however the run ends, the colouring is kept
     tMusic.stop();
     Timer1.stop();
     if (m_services.session->KeyboardFilterInstalled())

@@ -1,6 +1,7 @@
 #include "app/start_up.h"
 
 #include <QDir>
+#include <QTimer>
 
 #include "canvas/sound_qt_output.h"
 #include "library/default_library.h"
@@ -29,7 +30,11 @@ std::unique_ptr<VelmoraRun> StartVelmora(const StartOptions &options, QString &e
     auto run = std::make_unique<VelmoraRun>(folder, options);
     if (!run->window().Form_Load())
         return nullptr;
-    if (!options.picture.isEmpty() && !run->window().OpenPictureFile(options.picture))
+    if (options.picture.isEmpty()) {
+        // Start-up ends on the picture browser, once the window is up and the event loop runs.
+        QTimer::singleShot(0, &run->window(), &FrmMain::OpenCommand);
+    } else if (!run->window().OpenPictureFile(options.picture)) {
         qWarning("velmora: %s is not a picture that can be opened", qPrintable(options.picture));
+    }
     return run;
 }

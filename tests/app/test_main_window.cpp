@@ -5,6 +5,7 @@
 
 #include "app/qt_system_session.h"
 #include "app/start_up.h"
+#include "library/browser/frm_open.h"
 #include "parental/frm_parent_message.h"
 #include "controls/hyperlink.h"
 #include "tests/support/file_faults.h"
@@ -29,6 +30,26 @@ void AgreeToSmallScreen()
     WhenModal<frmParentMessage>([](frmParentMessage *window) { window->ContinueLink()->Click(); });
 }
 
+// A book of one picture, so that start-up can end on the picture browser.
+void AddBook(const QString &root)
+{
+    QDir().mkpath(root + "/books/animals");
+    QImage page(40, 30, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    page.save(root + "/books/animals/cat.bmp", "bmp");
+}
+
+// Start-up ends on the picture browser; closes it and tells whether it came.
+std::shared_ptr<bool> CloseTheBrowserWhenItComes()
+{
+    auto came = std::make_shared<bool>(false);
+    WhenModal<frmOpen>([came](frmOpen *browser) {
+        *came = browser->PictureCells().size() == 2;
+        browser->cClose_Click();
+    });
+    return came;
+}
+
 } // namespace
 
 // The real start-up path: program folder, system session, sounds and window.
@@ -44,14 +65,17 @@ private Q_SLOTS:
         const QString root = work.filePath("velmora data");
         QVERIFY(QDir().mkpath(root));
         QVERIFY(WriteFile(root + "/Settings.ini", kSettings));
+        AddBook(root);
         StartOptions options;
         options.root = root;
         QString error;
         AgreeToSmallScreen();
+        const std::shared_ptr<bool> browserCame = CloseTheBrowserWhenItComes();
         const std::unique_ptr<VelmoraRun> run = StartVelmora(options, error);
         QVERIFY2(run, qPrintable(error));
         FrmMain &window = run->window();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(*browserCame);
         QVERIFY(window.isFullScreen());
         QCOMPARE(window.geometry(), window.screen()->geometry());
         QCOMPARE(window.programFolder(), root);
@@ -63,6 +87,8 @@ private Q_SLOTS:
     {
         QTemporaryDir work;
         QVERIFY(WriteFile(work.filePath("settings.ini"), kSettings)); // any case of the name
+        AddBook(work.path());
+        const std::shared_ptr<bool> browserCame = CloseTheBrowserWhenItComes();
         StartOptions options;
         options.root = work.path();
         options.windowed = true;
@@ -72,6 +98,7 @@ private Q_SLOTS:
         QVERIFY(run);
         QVERIFY(QTest::qWaitForWindowExposed(&run->window()));
         QVERIFY(!run->window().isFullScreen());
+        QTRY_VERIFY(*browserCame);
     }
 
     void anImpossibleProgramFolderIsReported()

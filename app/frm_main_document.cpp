@@ -1,0 +1,150 @@
+// The picture being coloured: choosing it in the picture browser, opening it
+// with its earlier colouring, saving the colouring, and clearing it.
+#include "app/frm_main.h"
+
+#include <QDir>
+
+#include "app/canvas_view.h"
+#include "app/colour_frame_view.h"
+#include "app/palette_box.h"
+#include "canvas/picture_document.h"
+#include "canvas/sound_effects.h"
+#include "controls/picture_button.h"
+#include "image/bitmap_file.h"
+#include "library/browser/frm_open.h"
+#include "parental/frm_message.h"
+
+namespace {
+
+constexpr const char *kClearParentText =
+    "There was an attempt to clear out all the colors in the picture. If you click OK, all changes to the picture "
+    "will be lost and you will be left with a black and white image.";
+constexpr const char *kClearChildText =
+    "Would you like to get rid of all the colors? If you don't, call someone who can help you! Or press never mind";
+
+} // namespace
+
+void FrmMain::OpenCommand()
+{
+    PlayClick();
+    SaveColouredPicture();
+    Timer1.stop();
+    SetToolCursor(m_canvasCursor, P, Tool, true);
+    QString chosen;
+    if (!AskPictureBrowser(chosen))
+        return; // the library could not be loaded: the run has ended
+    SetToolCursor(m_canvasCursor, P, Tool, false);
+    Timer1.start();
+    Pc->setVisible(true);
+    if (chosen.isEmpty())
+        return; // closed without a choice: the picture stays
+    if (!OpenPictureFile(chosen))
+        ShowPictureError(0, chosen);
+}
+
+bool FrmMain::AskPictureBrowser(QString &chosen)
+{
+    if (!m_browser) {
+        BrowserServices services;
+        services.programFolder = programFolder();
+        services.sounds = m_services.sounds;
+        services.parental = {Parental_Password, Parental_Password_Hint};
+        services.useParentalPassword = Use_Parental_password;
+        services.colouringTimer = &Timer1;
+        services.colouringWindow = this;
+        m_browser = std::make_unique<frmOpen>(std::move(services), this);
+        if (!m_browser->Form_Load()) {
+            m_browser.reset();
+            Form_Unload();
+            return false;
+        }
+    }
+    m_browser->SelectedPicture.clear();
+    m_browser->exec();
+    chosen = m_browser->SelectedPicture;
+    if (m_browser->Unloaded())
+        m_browser.reset(); // loaded afresh next time, with what changed in the library
+    return true;
+}
+
+bool FrmMain::OpenPictureFile(const QString &fileName)
+{
+    const OpenedPicture opened = OpenPictureDocument(programFolder(), fileName);
+    if (!opened.ok()) {
+        qWarning("velmora: %s", qPrintable(opened.error));
+        return false;
+    }
+    if (!P->LoadPicture(opened.lineArt, opened.coloured))
+        return false;
+    for (pButton *button : pTool)
+        button->SetEnabled(true);
+    pTool[Tool]->SetPressed(true);
+    c[1]->SetEnabled(true);
+    c[3]->SetEnabled(true);
+    c[3]->SetPressed(c[3]->Pressed());
+    c[2]->SetEnabled(false);
+    P->show();
+    PlaceCanvas();
+    PB->SetColour(PB->Colour());
+    SetToolCursor(m_canvasCursor, P, Tool, false);
+    CurrentPicture = fileName;
+    m_savedAsShown = opened.colouredUsed;
+    if (m_services.sounds)
+        m_services.sounds->PlaySoundEffect(SoundKind::kNewPicture);
+    LayOut();
+    return true;
+}
+
+void FrmMain::SaveColouredPicture()
+{
+    if (CurrentPicture.isEmpty() || m_savedAsShown)
+        return; // what the coloured file holds is what the canvas shows
+    const DocumentSaveResult saved = ::SaveColouredPicture(programFolder(), CurrentPicture, P->engine().CanvasImage(),
+                                                           P->engine().LineArt());
+    if (!saved.ok()) {
+        // The child is not stopped: the previous colouring stays on disk as it was.
+        qWarning("velmora: the colouring of %s could not be saved: %s", qPrintable(CurrentPicture),
+                 qPrintable(saved.error));
+        return;
+    }
+    m_savedAsShown = true;
+}
+
+void FrmMain::ClearCommand()
+{
+    PlayClick();
+    if (Prompt(kClearParentText, kClearChildText, false)) {
+        SaveColouredPicture();
+        if (FilesOfPicture(programFolder(), CurrentPicture).ownPicture)
+            P->LoadPicture(WhitePage(P->engine().LineArt().size())); // an own page goes back to blank
+        else
+            P->ClearColours();
+        c[2]->SetEnabled(false);
+        m_savedAsShown = false;
+    }
+    Timer1.start();
+    Pc->setVisible(true);
+}
+
+void FrmMain::ShowPictureError(int kind, const QString &path)
+{
+    frmMessage message(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this);
+    Q_UNUSED(kind) // 0: a damaged picture; the printing error comes with printing
+    message.SetExtendedInformation(
+        QStringLiteral("The picture '%1' appears to be damaged or it no longer exists.").arg(QDir::toNativeSeparators(path)));
+    message.SetMessage(QStringLiteral("Oops, the picture you choose appears to be have something wrong with it, call "
+                                      "someone who can help you fix it!"));
+    message.SetShowCancel(false);
+    message.SetPasswordVisible(false);
+    const bool timerWasActive = Timer1.isActive();
+    Timer1.stop();
+    message.exec();
+    if (timerWasActive)
+        Timer1.start();
+}
+
+void FrmMain::PlayClick()
+{
+    if (m_services.sounds)
+        m_services.sounds->PlaySoundEffect(SoundKind::kClick);
+}
