@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "canvas/corner_watch.h"
@@ -13,6 +14,7 @@ class CanvasView;
 class frmOpen;
 class ColourFrameView;
 class PaletteBox;
+class QPrinter;
 class pButton;
 class SoundEffects;
 class SystemSession;
@@ -23,6 +25,10 @@ struct MainWindowServices {
     SystemSession *session = nullptr;
     SoundEffects *sounds = nullptr;
     bool windowed = false; // an ordinary window instead of full screen (development)
+    // The file name for "Save picture as..." ("" when cancelled); null: the save dialog.
+    std::function<QString(QWidget *owner)> askJpegFileName;
+    // Lets the grown-up choose the printer and copies; null: the print dialog.
+    std::function<bool(QPrinter &printer, QWidget *owner)> askPrinter;
 };
 
 // The colouring window: the program's one long-lived window, over the whole
@@ -118,6 +124,11 @@ private:
     // False when the library could not be loaded (the run has then ended).
     bool AskPictureBrowser(QString &chosen);
     void PlayClick();
+    // The grown-ups' functions behind their gates.
+    bool SavePictureAs(); // true when a file was written
+    void PrintPicture();
+    void ShowPrintError();
+    void ChangeSettings();
 
     std::unique_ptr<frmOpen> m_browser;
     MainWindowServices m_services;

@@ -2,10 +2,12 @@
 // gate in front of its function first.
 #include "app/frm_main.h"
 
+#include "app/canvas_view.h"
 #include "app/palette_box.h"
 #include "controls/picture_button.h"
 #include "parental/frm_message.h"
 #include "parental/frm_parental_options.h"
+#include "screens/frm_splash.h"
 
 namespace {
 
@@ -20,6 +22,14 @@ constexpr GateTexts kQuitNeedingPermission = {
 constexpr GateTexts kQuitAllowed = {
     "There was an attempt to quit Velmora. If you wish to allow this, press OK.",
     "Are you sure you want to close this coloring book? Why don't you stay for a while?"};
+constexpr GateTexts kSaveAs = {
+    "There was an attempt to save the current picture. If you wish to allow this, please press OK to continue.",
+    "Oh no!, something happened when you tried to save your picture. Call someone who can help you!"};
+constexpr GateTexts kPrint = {
+    "There was an attempt to print the current picture. If you wish to allow this, please press OK to continue.",
+    "Oh no!, something happened when you tried to print your picture. Call someone who can help you!"};
+constexpr GateTexts kAbout = {"There was an attempt to view the About box. If you wish to allow this, please press OK.",
+                              "Oh no!, something has happened. Call someone who can help you!"};
 constexpr GateTexts kSettings = {
     "There was an attempt to open the options screen. If you wish to allow this, please press OK to continue.",
     "Oh no!, something has happened. Call someone who can help you!"};
@@ -55,23 +65,70 @@ void FrmMain::pFunc_Click(int index)
             Form_Unload();
         return; // no common ending
     }
-    case 4:
-        if (Prompt(kSettings.parent, kSettings.child, Use_Parental_password)) {
-            SaveColouredPicture();
-            frmParentalOptions options(programFolder(), this);
-            options.exec();
-            if (options.Saved()) {
-                setUpdatesEnabled(false);
-                Form_Load();
-                Tool = 0;
-                setUpdatesEnabled(true);
-            }
+    case 1:
+        if (!Prompt(kSaveAs.parent, kSaveAs.child, Use_Parental_password)) {
+            Timer1.start();
+            break;
+        }
+        if (SavePictureAs())
+            return; // saved: no common ending
+        break;
+    case 2:
+        if (!Prompt(kPrint.parent, kPrint.child, Use_Parental_password)) {
+            Timer1.start();
+            return; // no common ending
+        }
+        PrintPicture();
+        break;
+    case 3:
+        if (Prompt(kAbout.parent, kAbout.child, Use_Parental_password)) {
+            SetToolCursor(m_canvasCursor, P, Tool, true);
+            frmSplash about(&Timer1, programFolder(), this);
+            about.setForm_style(0);
+            about.exec();
+            SetToolCursor(m_canvasCursor, P, Tool, false);
         }
         Timer1.start();
+        break;
+    case 4:
+        if (Prompt(kSettings.parent, kSettings.child, Use_Parental_password))
+            ChangeSettings();
+        Timer1.start();
+        SetToolCursor(m_canvasCursor, P, Tool, false);
         break;
     default:
         break;
     }
     if (Tool != 3)
         Pc->setVisible(true);
+}
+
+// The settings window; when new settings were saved, the window takes them up
+// at once, back on the crayon.
+void FrmMain::ChangeSettings()
+{
+    SaveColouredPicture();
+    SetToolCursor(m_canvasCursor, P, Tool, true);
+    frmParentalOptions options(programFolder(), this);
+    options.exec();
+    if (!options.Saved())
+        return;
+    setUpdatesEnabled(false);
+    Form_Load();
+    Tool = 0;
+    P->engine().SetTool(0);
+    if (P->isVisible()) {
+        for (pButton *button : c)
+            button->SetEnabled(true);
+        c[2]->SetEnabled(P->engine().CanUndo());
+        for (pButton *button : pTool) {
+            button->SetEnabled(true);
+            button->SetPressed(false);
+        }
+        pTool[0]->SetPressed(true);
+        // 60 here, not the 120 the crazy-colours button itself sets.
+        ColourJitterRange = c[3]->Pressed() ? 60 : 10;
+        P->engine().SetColourJitter(ColourJitterRange);
+    }
+    setUpdatesEnabled(true);
 }

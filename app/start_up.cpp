@@ -9,7 +9,7 @@
 
 VelmoraRun::VelmoraRun(const QString &programFolder, const StartOptions &options)
     : m_session(/*grabKeyboard=*/!options.windowed), m_sounds(MakeSoundOutput()),
-      m_window(std::make_unique<FrmMain>(MainWindowServices{programFolder, &m_session, &m_sounds, options.windowed}))
+      m_window(std::make_unique<FrmMain>(MainWindowServices{programFolder, &m_session, &m_sounds, options.windowed, {}, {}}))
 {
 }
 

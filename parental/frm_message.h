@@ -33,6 +33,7 @@ public:
     void SetExtendedInformation(const QString &information);
     void SetShowCancel(bool show);
     void SetPasswordVisible(bool required);
+    bool PasswordVisible() const { return m_passwordRequired; }
 
     // "Ok" after a successful OK, otherwise "Cancel".
     QString ButtonPressed() const { return m_buttonPressed; }

@@ -1,0 +1,106 @@
+// The picture leaving the program at a grown-up's request: saved as a JPEG
+// file of their choosing, or printed.
+#include "app/frm_main.h"
+
+#include <QFileDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "app/canvas_view.h"
+#include "canvas/picture_export.h"
+#include "image/dib_section.h"
+#include "image/turbojpeg_writer.h"
+#include "parental/frm_message.h"
+#include "parental/frm_parent_message.h"
+
+namespace {
+
+constexpr int kJpegQuality = 90;
+
+QString AskJpegFileNameWithDialog(QWidget *owner)
+{
+    return QFileDialog::getSaveFileName(owner, QStringLiteral("Save current picture as..."), QString(),
+                                        QStringLiteral("Jpeg file (*.jpg)"));
+}
+
+bool AskPrinterWithDialog(QPrinter &printer, QWidget *owner)
+{
+    QPrintDialog dialog(&printer, owner);
+    // Printing to a file stays offered where no printer is installed, so that
+    // a page can still be kept as a PDF.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, QPrinterInfo::availablePrinters().isEmpty());
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+bool FrmMain::SavePictureAs()
+{
+    setEnabled(false);
+    const auto ask = m_services.askJpegFileName ? m_services.askJpegFileName : AskJpegFileNameWithDialog;
+    const QString chosen = ask(this);
+    bool saved = chosen.isEmpty();
+    if (!chosen.isEmpty()) {
+        cDIBSection dib;
+        dib.CreateFromPicture(P->engine().CanvasImage());
+        try {
+            saved = SaveJpegFile(dib, WithJpegExtension(chosen), kJpegQuality);
+        } catch (const JpegWriterError &error) {
+            qWarning("velmora: %s", qPrintable(error.description()));
+            saved = false;
+        }
+        if (!saved)
+            ShowParentMessage(this, QStringLiteral(
+                "Unfortunately, because of an unknown error, the picture could not be saved. Please make sure that "
+                "the disk is not write protected and that you have enough disk space to save the picture."));
+    }
+    Timer1.start();
+    setEnabled(true);
+    return saved && !chosen.isEmpty();
+}
+
+void FrmMain::PrintPicture()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    const auto ask = m_services.askPrinter ? m_services.askPrinter : AskPrinterWithDialog;
+    if (!ask(printer, this)) {
+        Timer1.start(); // cancelled: nothing to tell
+        return;
+    }
+    // One painted page per copy, whatever the driver would do with copies.
+    const int copies = std::max(1, printer.copyCount());
+    printer.setCopyCount(1);
+    const QImage picture = P->engine().CanvasImage();
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRect placed = FitOnPage(page.size(), picture.size());
+    QPainter painter;
+    bool printed = !picture.isNull() && painter.begin(&printer);
+    for (int copy = 1; printed && copy <= copies; ++copy) {
+        painter.drawImage(placed, picture);
+        if (copy < copies)
+            printed = printer.newPage();
+    }
+    if (painter.isActive())
+        printed = painter.end() && printed;
+    if (!printed)
+        ShowPrintError();
+    Timer1.start();
+}
+
+void FrmMain::ShowPrintError()
+{
+    frmMessage message(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this);
+    message.SetExtendedInformation(QStringLiteral(
+        "Before printing, a temporary file has to be created in the application directory. This was not possible. "
+        "Please make sure there is enough space in the disk and that the disk is not write protected."));
+    message.SetMessage(QStringLiteral("Oh no! Your picture could not be printed. Call someone for help!"));
+    message.SetShowCancel(false);
+    message.SetPasswordVisible(false);
+    Timer1.stop();
+    message.exec();
+    Timer1.start();
+}

@@ -1,0 +1,184 @@
+// The grown-ups' buttons: each gate's texts and password rule, saving the
+// picture as a JPEG file, printing copies, and the about window.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QtTest>
+
+#include "app/canvas_view.h"
+#include "controls/hyperlink.h"
+#include "controls/picture_button.h"
+#include "parental/frm_message.h"
+#include "parental/frm_parent_message.h"
+#include "screens/frm_splash.h"
+#include "tests/support/main_window_rig.h"
+#include "tests/support/modal.h"
+
+namespace {
+
+const QByteArray kSettings = " 0 \r\n 1 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n";
+
+struct Gate {
+    QString parent, child;
+    bool password = false;
+};
+
+// Answers the next gate with Cancel or OK and tells what it showed.
+std::shared_ptr<Gate> AnswerGate(bool ok)
+{
+    auto seen = std::make_shared<Gate>();
+    WhenModal<frmMessage>([seen, ok](frmMessage *gate) {
+        seen->parent = gate->ParentText();
+        for (const QLabel *label : gate->findChildren<QLabel *>())
+            seen->child += label->text();
+        seen->password = gate->PasswordVisible();
+        (ok ? gate->OkButton() : gate->CancelButton())->Click();
+    });
+    return seen;
+}
+
+QImage Page()
+{
+    QImage page(300, 200, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    for (int x = 0; x < 300; ++x)
+        page.setPixel(x, 100, qRgb(0, 0, 0));
+    return page;
+}
+
+struct Opened : Rig {
+    explicit Opened(ExportDialogs dialogs = {}) : Rig({1024, 768, 16}, false, dialogs)
+    {
+        Settle(kSettings);
+        window.Form_Load();
+        Page().save(root.filePath("page.bmp"), "bmp");
+        window.OpenPictureFile(root.filePath("page.bmp"));
+    }
+};
+
+} // namespace
+
+class TestFunctionButtons : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { CancelPendingModalAnswers(); }
+
+    void eachGateSaysWhatIsAsked_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("quitNeedsPermission");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<bool>("password");
+        QTest::newRow("quit needing permission") << 0 << true
+            << "There was an attempt to quit Velmora. If you wish to allow this, please press OK to continue." << true;
+        QTest::newRow("quit allowed: never a password") << 0 << false
+            << "There was an attempt to quit Velmora. If you wish to allow this, press OK." << false;
+        QTest::newRow("save") << 1 << true
+            << "There was an attempt to save the current picture. If you wish to allow this, please press OK to continue." << true;
+        QTest::newRow("print") << 2 << true
+            << "There was an attempt to print the current picture. If you wish to allow this, please press OK to continue." << true;
+        QTest::newRow("about") << 3 << true
+            << "There was an attempt to view the About box. If you wish to allow this, please press OK." << true;
+        QTest::newRow("settings") << 4 << true
+            << "There was an attempt to open the options screen. If you wish to allow this, please press OK to continue." << true;
+    }
+    void eachGateSaysWhatIsAsked()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, quitNeedsPermission);
+        QFETCH(QString, parent);
+        QFETCH(bool, password);
+        Opened rig;
+        rig.window.Use_Parental_password = true;
+        rig.window.Parental_Password = "secret";
+        rig.window.QuitNeedsPermission = quitNeedsPermission;
+        const std::shared_ptr<Gate> seen = AnswerGate(false);
+        rig.window.pFunc_Click(index);
+        QTRY_COMPARE(seen->parent, parent);
+        QCOMPARE(seen->password, password);
+        QVERIFY(rig.window.Timer1.isActive()); // back on every way out but a confirmed quit
+        QVERIFY(rig.window.isVisible());
+    }
+
+    void savingAsJpegAddsTheExtension()
+    {
+        QTemporaryDir out;
+        QString answer = out.filePath("my cat");
+        Opened rig({[&answer](QWidget *) { return answer; }, nullptr});
+        AnswerGate(true);
+        rig.window.pFunc_Click(1);
+        const QImage written(out.filePath("my cat.jpg"));
+        QCOMPARE(written.size(), QSize(300, 200));
+        QVERIFY(qRed(written.pixel(10, 100)) < 60); // the line came out
+        QVERIFY(rig.window.Timer1.isActive());
+        QVERIFY(rig.window.isEnabled());
+
+        answer.clear(); // the dialog cancelled: nothing written, nothing said
+        AnswerGate(true);
+        rig.window.pFunc_Click(1);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList({"my cat.jpg"}));
+
+        answer = out.filePath("no such folder/cat.jpg");
+        QString told;
+        AnswerGate(true);
+        WhenModal<frmParentMessage>([&told](frmParentMessage *message) {
+            for (const QLabel *label : message->findChildren<QLabel *>())
+                told += label->text();
+            message->accept();
+        });
+        rig.window.pFunc_Click(1);
+        QVERIFY2(told.contains("the picture could not be saved"), qPrintable(told));
+        QVERIFY(rig.window.isEnabled());
+    }
+
+    void printingThreeCopiesMakesThreePages()
+    {
+        QTemporaryDir out;
+        const QString pdf = out.filePath("page.pdf");
+        Opened rig({nullptr, [&pdf](QPrinter &printer, QWidget *) {
+                        printer.setOutputFormat(QPrinter::PdfFormat);
+                        printer.setOutputFileName(pdf);
+                        printer.setCopyCount(3);
+                        return true;
+                    }});
+        AnswerGate(true);
+        rig.window.pFunc_Click(2);
+        QVERIFY(QFile::exists(pdf));
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        if (!info.waitForFinished() || info.exitCode() != 0)
+            QSKIP("pdfinfo (poppler-utils) is not installed");
+        QVERIFY2(info.readAllStandardOutput().contains("Pages:           3"), "one page per copy");
+        QVERIFY(rig.window.Timer1.isActive());
+    }
+
+    void cancellingThePrintDialogIsSilent()
+    {
+        Opened rig({nullptr, [](QPrinter &, QWidget *) { return false; }});
+        AnswerGate(true);
+        rig.window.pFunc_Click(2);
+        QVERIFY(rig.window.Timer1.isActive());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void aboutShowsTheAboutWindowAndPausesTheTimer()
+    {
+        Opened rig;
+        bool aboutMode = false, timerPaused = false;
+        AnswerGate(true);
+        WhenModal<frmSplash>([&](frmSplash *about) {
+            aboutMode = about->Form_style() == 0 && about->Command1->isVisibleTo(about);
+            timerPaused = !rig.window.Timer1.isActive();
+            about->done(0);
+        });
+        rig.window.pFunc_Click(3);
+        QVERIFY(aboutMode);
+        QVERIFY(timerPaused);
+        QVERIFY(rig.window.Timer1.isActive());
+    }
+};
+
+QTEST_MAIN(TestFunctionButtons)
+#include "test_function_buttons.moc"
