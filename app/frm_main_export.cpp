@@ -2,7 +2,6 @@
 // file of their choosing, or printed.
 #include "app/frm_main.h"
 
-#include <QFileDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,6 +9,7 @@
 
 #include "app/canvas_view.h"
 #include "canvas/picture_export.h"
+#include "controls/common_dialog.h"
 #include "image/dib_section.h"
 #include "image/turbojpeg_writer.h"
 #include "parental/frm_message.h"
@@ -21,8 +21,13 @@ constexpr int kJpegQuality = 90;
 
 QString AskJpegFileNameWithDialog(QWidget *owner)
 {
-    return QFileDialog::getSaveFileName(owner, QStringLiteral("Save current picture as..."), QString(),
-                                        QStringLiteral("Jpeg file (*.jpg)"));
+    SaveFileArgs args;
+    args.Owner = owner; // kept above the full-screen window
+    args.DlgTitle = QStringLiteral("Save current picture as...");
+    args.Filter = QStringLiteral("Jpeg file (*.jpg)|*.jpg");
+    args.FilterIndex = 1;
+    args.OverWritePrompt = true;
+    return GCommonDialog().VBGetSaveFileName(args) ? args.Filename : QString();
 }
 
 bool AskPrinterWithDialog(QPrinter &printer, QWidget *owner)
