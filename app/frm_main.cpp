@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPrinter>
 
 #include "app/canvas_view.h"
 #include "app/colour_frame_view.h"

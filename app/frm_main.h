@@ -131,6 +131,8 @@ private:
     void ChangeSettings();
 
     std::unique_ptr<frmOpen> m_browser;
+    // Kept between prints, so the printer, paper and orientation chosen carry over.
+    std::unique_ptr<QPrinter> m_printer;
     MainWindowServices m_services;
     cAniCursor m_canvasCursor;
     CornerWatch m_corner;

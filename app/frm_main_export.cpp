@@ -70,7 +70,9 @@ bool FrmMain::SavePictureAs()
 
 void FrmMain::PrintPicture()
 {
-    QPrinter printer(QPrinter::HighResolution);
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter &printer = *m_printer;
     const auto ask = m_services.askPrinter ? m_services.askPrinter : AskPrinterWithDialog;
     if (!ask(printer, this)) {
         Timer1.start(); // cancelled: nothing to tell

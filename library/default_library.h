@@ -8,6 +8,7 @@
 QString InstalledLibraryFolder(const QString &executableFolder);
 
 // Gives a program folder without books its first library: copies the installed
-// default library into it, leaving any file already there alone. True when the
-// folder holds a books folder afterwards.
+// default library into it, leaving any file already there alone. A folder that
+// has books already gets only the help pages it lacks. True when the folder
+// holds a books folder afterwards.
 bool SeedDefaultLibrary(const QString &programFolder, const QString &installedFolder);

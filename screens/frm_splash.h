@@ -21,7 +21,8 @@ class frmSplash : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr const char *kWebSite = "https://velmora.example/";
+    // The product's web site, a build setting (VELMORA_WEBSITE).
+    static constexpr const char *kWebSite = VELMORA_WEBSITE;
 
     // `mainTimer` (may be null) is paused now and put back as it was when the
     // window is unloaded.

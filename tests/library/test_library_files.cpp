@@ -135,10 +135,12 @@ private Q_SLOTS:
         QVERIFY(QFile::permissions(user.path(QStringLiteral("books/Velmora/cat.bmp"))) & QFile::WriteOwner);
         QCOMPARE(user.ReadBytes(QStringLiteral("help/help.htm")), QByteArray("the user's own"));
 
-        // Once there are books, a deleted default picture stays deleted.
+        // Once there are books, a deleted default picture stays deleted; missing help comes back.
         QFile::remove(user.path(QStringLiteral("books/Velmora/cat.bmp")));
+        QFile::remove(user.path(QStringLiteral("help/help.htm")));
         QVERIFY(SeedDefaultLibrary(user.root(), installed.root()));
         QVERIFY(!QFile::exists(user.path(QStringLiteral("books/Velmora/cat.bmp"))));
+        QCOMPARE(user.ReadBytes(QStringLiteral("help/help.htm")), QByteArray("help"));
 
         LibraryFixture nothingInstalled;
         QVERIFY(!SeedDefaultLibrary(nothingInstalled.root(), nothingInstalled.path(QStringLiteral("missing"))));
