@@ -128,17 +128,14 @@ void FrmMain::ClearCommand()
 
 void FrmMain::ShowPictureError(int kind, const QString &path)
 {
-    frmMessage message(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this);
     Q_UNUSED(kind) // 0: a damaged picture; the printing error comes with printing
-    message.SetExtendedInformation(
-        QStringLiteral("The picture '%1' appears to be damaged or it no longer exists.").arg(QDir::toNativeSeparators(path)));
-    message.SetMessage(QStringLiteral("Oops, the picture you choose appears to be have something wrong with it, call "
-                                      "someone who can help you fix it!"));
-    message.SetShowCancel(false);
-    message.SetPasswordVisible(false);
     const bool timerWasActive = Timer1.isActive();
     Timer1.stop();
-    message.exec();
+    ShowNotice(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this,
+               QStringLiteral("Oops, the picture you choose appears to be have something wrong with it, call someone "
+                              "who can help you fix it!"),
+               QStringLiteral("The picture '%1' appears to be damaged or it no longer exists.")
+                   .arg(QDir::toNativeSeparators(path)));
     if (timerWasActive)
         Timer1.start();
 }

@@ -10,7 +10,6 @@
 #include "app/canvas_view.h"
 #include "canvas/picture_export.h"
 #include "controls/common_dialog.h"
-#include "image/dib_section.h"
 #include "image/turbojpeg_writer.h"
 #include "parental/frm_message.h"
 #include "parental/frm_parent_message.h"
@@ -50,14 +49,10 @@ bool FrmMain::SavePictureAs()
     const QString chosen = ask(this);
     bool saved = chosen.isEmpty();
     if (!chosen.isEmpty()) {
-        cDIBSection dib;
-        dib.CreateFromPicture(P->engine().CanvasImage());
-        try {
-            saved = SaveJpegFile(dib, WithJpegExtension(chosen), kJpegQuality);
-        } catch (const JpegWriterError &error) {
-            qWarning("velmora: %s", qPrintable(error.description()));
-            saved = false;
-        }
+        const QString error = SavePictureAsJpeg(P->engine().CanvasImage(), WithJpegExtension(chosen), kJpegQuality);
+        if (!error.isEmpty())
+            qWarning("velmora: %s", qPrintable(error));
+        saved = error.isEmpty();
         if (!saved)
             ShowParentMessage(this, QStringLiteral(
                 "Unfortunately, because of an unknown error, the picture could not be saved. Please make sure that "
@@ -100,14 +95,11 @@ void FrmMain::PrintPicture()
 
 void FrmMain::ShowPrintError()
 {
-    frmMessage message(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this);
-    message.SetExtendedInformation(QStringLiteral(
-        "Before printing, a temporary file has to be created in the application directory. This was not possible. "
-        "Please make sure there is enough space in the disk and that the disk is not write protected."));
-    message.SetMessage(QStringLiteral("Oh no! Your picture could not be printed. Call someone for help!"));
-    message.SetShowCancel(false);
-    message.SetPasswordVisible(false);
     Timer1.stop();
-    message.exec();
+    ShowNotice(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this,
+               QStringLiteral("Oh no! Your picture could not be printed. Call someone for help!"),
+               QStringLiteral("Before printing, a temporary file has to be created in the application directory. This "
+                              "was not possible. Please make sure there is enough space in the disk and that the disk "
+                              "is not write protected."));
     Timer1.start();
 }

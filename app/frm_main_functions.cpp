@@ -44,14 +44,9 @@ void FrmMain::ConnectFunctionButtons()
 
 bool FrmMain::Prompt(const char *parentText, const char *childText, bool passwordRequired)
 {
-    frmMessage gate(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this);
-    gate.SetExtendedInformation(QString::fromUtf8(parentText));
-    gate.SetMessage(QString::fromUtf8(childText));
-    gate.SetShowCancel(true);
-    gate.SetPasswordVisible(passwordRequired);
     Timer1.stop();
-    gate.exec();
-    return gate.ButtonPressed() == QStringLiteral("Ok");
+    return AskGrownUp(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this, QString::fromUtf8(childText),
+                      QString::fromUtf8(parentText), passwordRequired);
 }
 
 void FrmMain::pFunc_Click(int index)

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 
 #include "image/bitmap_file.h"
-#include "image/dib_section.h"
 #include "image/picture_reader.h"
 #include "image/turbojpeg_writer.h"
 #include "library/library_files.h"
@@ -68,13 +67,8 @@ DocumentSaveResult SaveColouredPicture(const QString &programFolder, const QStri
     if (!QDir().mkpath(FolderOf(files.coloured)))
         return {QStringLiteral("The folder %1 could not be made.").arg(FolderOf(files.coloured))};
 
-    cDIBSection dib;
-    dib.CreateFromPicture(canvas);
-    try {
-        SaveJpegFile(dib, files.coloured, kColouredQuality);
-    } catch (const JpegWriterError &error) {
-        return {error.description()};
-    }
+    if (const QString error = SavePictureAsJpeg(canvas, files.coloured, kColouredQuality); !error.isEmpty())
+        return {error};
     // Only once the new colouring is on disk are the thumbnails that show the old one stale.
     DeleteFileIfPresent(files.colouredThumbnail);
     DeleteFileIfPresent(files.pictureThumbnail);

@@ -87,3 +87,15 @@ bool SaveJpegFile(const cDIBSection &dib, const QString &fileName, int quality)
         RaiseSaveFailure(FailureOf(written.error), written.detail);
     return true;
 }
+
+QString SavePictureAsJpeg(const QImage &picture, const QString &fileName, int quality)
+{
+    cDIBSection dib;
+    dib.CreateFromPicture(picture);
+    try {
+        SaveJpegFile(dib, fileName, quality);
+    } catch (const JpegWriterError &error) {
+        return error.description();
+    }
+    return {};
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 #include <stdexcept>
@@ -46,3 +47,7 @@ private:
 // A replaced file's times and permission bits carry over to the new file.
 // Returns true; every failure raises JpegWriterError instead.
 bool SaveJpegFile(const cDIBSection &dib, const QString &fileName, int quality);
+
+// The same for a picture in memory, for callers that report rather than raise:
+// returns what went wrong, empty when the file was written.
+QString SavePictureAsJpeg(const QImage &picture, const QString &fileName, int quality);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/case_insensitive_path.h"
 #include "library/library_files.h"
 #include "library/library_layout.h"
 
@@ -20,10 +21,13 @@ BookToLoad PlanOneBook(const QString &programFolder, const QString &folder, int 
     const QString colouredFolder = LibraryLayout::ColouredFolderOf(programFolder, book.title);
     RemoveOrphanThumbnails(colouredFolder);
 
+    // The coloured folder is listed once for the whole book, not once a picture.
+    const FolderIgnoringCase coloured(colouredFolder);
+    const QString colouredSuffix = QLatin1String(LibraryLayout::kColouredSuffix);
     book.pictures = LibraryLayout::ListPictures(folder);
     for (const QString &name : std::as_const(book.pictures)) {
-        const QString coloured = LibraryLayout::ColouredPictureOf(programFolder, book.title, name);
-        book.thumbnailFrom << (QFileInfo(coloured).isFile() ? coloured : folder + QLatin1Char('/') + name);
+        const QString colouredPicture = coloured.Find(name + colouredSuffix);
+        book.thumbnailFrom << (QFileInfo(colouredPicture).isFile() ? colouredPicture : folder + QLatin1Char('/') + name);
     }
     return book;
 }

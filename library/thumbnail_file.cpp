@@ -1,11 +1,10 @@
 #include "library/thumbnail_file.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
 
 #include "core/file_replace.h"
+#include "image/bitmap_file.h"
 #include "image/picture_reader.h"
 #include "image/pixel_image.h"
 
@@ -44,15 +43,6 @@ QImage CachedThumbnail(const QString &thumbnailPath)
     return cached.image;
 }
 
-QByteArray BmpBytesOf(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "bmp");
-    return writer.write(image) ? bytes : QByteArray();
-}
-
 } // namespace
 
 ThumbnailResult EnsureThumbnail(const QString &picturePath)
@@ -65,10 +55,7 @@ ThumbnailResult EnsureThumbnail(const QString &picturePath)
     if (!picture.ok())
         return {QImage(), picture.detail, false};
     QImage thumbnail = FitThumbnail(picture.image);
-    const QByteArray bmp = BmpBytesOf(thumbnail);
-    const FileReplaceResult written = bmp.isEmpty() ? FileReplaceResult{FileReplaceError::WriteFailed,
-                                                                        QStringLiteral("the BMP encoder failed")}
-                                                    : ReplaceFileContents(thumbnailPath, bmp);
+    const FileReplaceResult written = SaveBitmapFile(thumbnailPath, thumbnail);
     if (!written.ok())
         return {QImage(),
                 QStringLiteral("The thumbnail file %1 cannot be written: %2")

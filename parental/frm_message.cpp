@@ -189,3 +189,31 @@ void frmMessage::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     DrawWindowEdge(painter, *this);
 }
+
+namespace {
+
+QString ShowGate(SoundEffects *sounds, const ParentalPassword &parental, QWidget *parent, const QString &childText,
+                 const QString &parentText, bool showCancel, bool passwordRequired)
+{
+    frmMessage gate(sounds, parental, parent);
+    gate.SetExtendedInformation(parentText);
+    gate.SetMessage(childText);
+    gate.SetShowCancel(showCancel);
+    gate.SetPasswordVisible(passwordRequired);
+    gate.exec();
+    return gate.ButtonPressed();
+}
+
+} // namespace
+
+bool AskGrownUp(SoundEffects *sounds, const ParentalPassword &parental, QWidget *parent, const QString &childText,
+                const QString &parentText, bool passwordRequired)
+{
+    return ShowGate(sounds, parental, parent, childText, parentText, true, passwordRequired) == QStringLiteral("Ok");
+}
+
+void ShowNotice(SoundEffects *sounds, const ParentalPassword &parental, QWidget *parent, const QString &childText,
+                const QString &parentText)
+{
+    ShowGate(sounds, parental, parent, childText, parentText, false, false);
+}

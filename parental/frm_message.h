@@ -74,3 +74,11 @@ private:
     QString m_buttonPressed = QStringLiteral("Cancel");
     QString m_passwordResult;
 };
+
+// The gate with OK and Cancel, shown modally; true when the grown-up pressed OK.
+bool AskGrownUp(SoundEffects *sounds, const ParentalPassword &parental, QWidget *parent, const QString &childText,
+                const QString &parentText, bool passwordRequired);
+
+// A notice with OK alone and no password, shown modally.
+void ShowNotice(SoundEffects *sounds, const ParentalPassword &parental, QWidget *parent, const QString &childText,
+                const QString &parentText);

@@ -195,14 +195,11 @@ void frmOpen::ShowLoadFailure()
 {
     if (m_services.colouringTimer)
         m_services.colouringTimer->stop();
-    frmMessage message(m_services.sounds, m_services.parental, parentWidget());
-    message.SetMessage(QStringLiteral("Oh no! something strange has happened! Call someone who can help you!"));
-    message.SetExtendedInformation(QStringLiteral(
-        "There was a problem loading the pictures. Make sure that none of them are damaged. If you do not know what "
-        "the problem is, please reinstall Velmora. Press OK to exit the program."));
-    message.SetShowCancel(false);
-    message.SetPasswordVisible(false);
-    message.exec();
+    ShowNotice(m_services.sounds, m_services.parental, parentWidget(),
+               QStringLiteral("Oh no! something strange has happened! Call someone who can help you!"),
+               QStringLiteral("There was a problem loading the pictures. Make sure that none of them are damaged. If "
+                              "you do not know what the problem is, please reinstall Velmora. Press OK to exit the "
+                              "program."));
 }
 
 const QVector<PictureCell> &frmOpen::PictureCells() const

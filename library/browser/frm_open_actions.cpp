@@ -40,15 +40,12 @@ void frmOpen::cPicadd_Click()
     const QString folder = LibraryLayout::OwnPicturesFolder(m_services.programFolder);
     const QString path = LibraryLayout::NextOwnPicturePath(folder);
     if (!QDir().mkpath(folder) || !SaveBlankPage(path)) {
-        frmMessage message(m_services.sounds, m_services.parental, this);
-        message.SetMessage(QStringLiteral(
-            "Help! A new picture could not be started! Call someone who can help you sort it out! Go!"));
-        message.SetExtendedInformation(QStringLiteral(
-            "An unknown error occurred when there was an attempt to start drawing a new picture. Please make sure "
-            "that the disk is not write protected and that there is enough disk space."));
-        message.SetShowCancel(false);
-        message.SetPasswordVisible(false);
-        message.exec();
+        ShowNotice(m_services.sounds, m_services.parental, this,
+                   QStringLiteral("Help! A new picture could not be started! Call someone who can help you sort it "
+                                  "out! Go!"),
+                   QStringLiteral("An unknown error occurred when there was an attempt to start drawing a new picture. "
+                                  "Please make sure that the disk is not write protected and that there is enough "
+                                  "disk space."));
         return;
     }
     // Chosen at once; the next opening loads the library again and lists it.
@@ -60,14 +57,11 @@ void frmOpen::pMorePics_Click()
 {
     if (m_services.sounds)
         m_services.sounds->PlayCancel();
-    frmMessage gate(m_services.sounds, m_services.parental, this);
-    gate.SetExtendedInformation(QStringLiteral("You or your child has asked for more pictures to be added to Velmora. "
-                                               "If you wish to allow this, please press OK to continue."));
-    gate.SetMessage(QStringLiteral("Would you like more pictures? Call someone who can get them for you!"));
-    gate.SetShowCancel(true);
-    gate.SetPasswordVisible(m_services.useParentalPassword);
-    gate.exec();
-    if (gate.ButtonPressed() != QStringLiteral("Ok"))
+    if (!AskGrownUp(m_services.sounds, m_services.parental, this,
+                    QStringLiteral("Would you like more pictures? Call someone who can get them for you!"),
+                    QStringLiteral("You or your child has asked for more pictures to be added to Velmora. If you "
+                                   "wish to allow this, please press OK to continue."),
+                    m_services.useParentalPassword))
         return;
 
     QCoreApplication::processEvents();
