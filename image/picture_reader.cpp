@@ -68,28 +68,10 @@ QImage OnWhitePaper(QImage image)
     return image;
 }
 
-} // namespace
-
-PictureRead ReadPicture(const QString &path, QSize decodeWithin)
+PictureRead DecodePicture(QByteArray bytes, const QString &path, QSize decodeWithin)
 {
     static std::once_flag limitSet;
     std::call_once(limitSet, [] { QImageReader::setAllocationLimit(kAllocationLimitMb); });
-
-    const QFileInfo info(path);
-    if (!info.exists())
-        return Failure(PictureReadError::Missing, path, QStringLiteral("does not exist"));
-    if (info.isDir())
-        return Failure(PictureReadError::NotAPicture, path, QStringLiteral("is a folder"));
-    if (info.size() == 0)
-        return Failure(PictureReadError::NotAPicture, path, QStringLiteral("is empty"));
-    if (info.size() > kMaxFileBytes)
-        return Failure(PictureReadError::TooLarge, path, QStringLiteral("is too large (%1 bytes)").arg(info.size()));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure(PictureReadError::Damaged, path, QStringLiteral("cannot be opened: %1").arg(file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (bytes.size() != info.size())
-        return Failure(PictureReadError::Damaged, path, QStringLiteral("cannot be read: %1").arg(file.errorString()));
 
     WarningCapture warnings;
     QBuffer buffer(&bytes);
@@ -131,4 +113,36 @@ PictureRead ReadPicture(const QString &path, QSize decodeWithin)
     if (!read || image.isNull())
         return Failure(PictureReadError::Damaged, path, QStringLiteral("is damaged: %1").arg(reader.errorString()));
     return {OnWhitePaper(std::move(image)), PictureReadError::None, QString()};
+}
+
+} // namespace
+
+PictureRead ReadPicture(const QString &path, QSize decodeWithin)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Failure(PictureReadError::Missing, path, QStringLiteral("does not exist"));
+    if (info.isDir())
+        return Failure(PictureReadError::NotAPicture, path, QStringLiteral("is a folder"));
+    if (info.size() == 0)
+        return Failure(PictureReadError::NotAPicture, path, QStringLiteral("is empty"));
+    if (info.size() > kMaxFileBytes)
+        return Failure(PictureReadError::TooLarge, path, QStringLiteral("is too large (%1 bytes)").arg(info.size()));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure(PictureReadError::Damaged, path, QStringLiteral("cannot be opened: %1").arg(file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != info.size())
+        return Failure(PictureReadError::Damaged, path, QStringLiteral("cannot be read: %1").arg(file.errorString()));
+
+    return DecodePicture(bytes, path, decodeWithin);
+}
+
+PictureRead ReadPictureBytes(const QByteArray &bytes, const QString &name, QSize decodeWithin)
+{
+    if (bytes.isEmpty())
+        return Failure(PictureReadError::NotAPicture, name, QStringLiteral("is empty"));
+    if (bytes.size() > kMaxFileBytes)
+        return Failure(PictureReadError::TooLarge, name, QStringLiteral("is too large (%1 bytes)").arg(bytes.size()));
+    return DecodePicture(bytes, name, decodeWithin);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -35,3 +36,7 @@ inline constexpr qint64 kMaxPicturePixels = 128LL * 1024 * 1024;
 // with the aspect ratio kept; other formats come out at full size.
 // Safe to call from several threads at once.
 PictureRead ReadPicture(const QString &path, QSize decodeWithin = QSize());
+
+// The same for a picture already in memory (a part of a picture pack); `name`
+// stands for the file in the detail text.
+PictureRead ReadPictureBytes(const QByteArray &bytes, const QString &name, QSize decodeWithin = QSize());

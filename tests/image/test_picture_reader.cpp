@@ -206,6 +206,33 @@ private slots:
         QVERIFY(read.image.isNull());
     }
 
+    // A picture in memory gets the verdict and pixels its file would get.
+    void bytesReadAgreesWithFileRead_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<PictureReadError>("error");
+        for (const char *format : {"bmp", "gif", "jpeg"}) {
+            const QByteArray whole = PictureBytes(Page(), format);
+            QTest::addRow("%s", format) << whole << PictureReadError::None;
+            QTest::addRow("%s, half", format) << whole.left(whole.size() / 2) << PictureReadError::Damaged;
+        }
+        QTest::newRow("text") << QByteArray("not a picture") << PictureReadError::NotAPicture;
+        QTest::newRow("empty") << QByteArray() << PictureReadError::NotAPicture;
+    }
+    void bytesReadAgreesWithFileRead()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(PictureReadError, error);
+        const PictureRead fromBytes = ReadPictureBytes(bytes, "part.bmp");
+        const PictureRead fromFile = ReadPicture(Write("part.bmp", bytes));
+        QCOMPARE(fromBytes.error, error);
+        QCOMPARE(fromFile.error, error);
+        QCOMPARE(fromBytes.image, fromFile.image);
+        QCOMPARE(fromBytes.ok(), fromBytes.detail.isEmpty());
+        if (!fromBytes.ok())
+            QVERIFY2(fromBytes.detail.contains("part.bmp"), qPrintable(fromBytes.detail));
+    }
+
     void missingFileAndFolder()
     {
         const PictureRead missing = ReadPicture(m_dir.filePath("gone.bmp"));
