@@ -3,12 +3,25 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QImageReader>
 #include <QLineEdit>
 
 #include "controls/combo_drop_button.h"
-#include "image/picture_reader.h"
 
 namespace {
+
+// Far beyond any button face; a file claiming more is not a face.
+constexpr int kFaceAllocationLimitMb = 64;
+
+QImage ReadFace(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    QImageReader reader(path);
+    reader.setAllocationLimit(kFaceAllocationLimitMb);
+    reader.setAutoTransform(true);
+    return reader.read();
+}
 
 // Runs a list change without raising Click: only selections raise it.
 class QuietChange {
@@ -100,9 +113,7 @@ QString Combo::List(int index) const
 
 void Combo::SetPictures(const QString &up, const QString &down)
 {
-    const QImage upFace = ReadPicture(up).image;
-    const QImage downFace = down.isEmpty() ? QImage() : ReadPicture(down).image;
-    m_pD->SetFaces(upFace, downFace);
+    m_pD->SetFaces(ReadFace(up), ReadFace(down));
     LayOut();
 }
 

@@ -50,6 +50,13 @@ void Combo::resizeEvent(QResizeEvent *)
     LayOut();
 }
 
+void Combo::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+        LayOut();
+    QWidget::changeEvent(event);
+}
+
 void Combo::LayOut()
 {
     const QRect inner = rect().adjusted(kFrame, kFrame, -kFrame, -kFrame);
