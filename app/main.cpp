@@ -2,18 +2,22 @@
 
 #include <cstdio>
 
+#include "app/pack_command.h"
 #include "app/start_up.h"
 #include "core/start_options.h"
 
 int main(int argc, char *argv[])
 {
+    // The pack tools and --help need no display.
+    if (const std::optional<int> status = RunCommandLineTool(argc, argv))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.png")));
 
     const StartOptions options = ParseStartOptions(QApplication::arguments());
     if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "velmora: %s\nusage: velmora [--root DIR] [--windowed]\n", qPrintable(options.error));
+        std::fprintf(stderr, "velmora: %s\nusage: velmora [--root DIR] [--windowed] [--picture FILE]\n       velmora --help\n", qPrintable(options.error));
         return 2;
     }
     QString error;
