@@ -12,6 +12,7 @@
 
 class CanvasView;
 class frmOpen;
+class frmParentalOptions;
 class ColourFrameView;
 class PaletteBox;
 class QPrinter;
@@ -129,6 +130,10 @@ private:
     void PrintPicture();
     void ShowPrintError();
     void ChangeSettings();
+    // The library's management windows; true when the library changed.
+    bool ShowManagePictures(QWidget *owner);
+    void ShowColouredPictures(QWidget *owner);
+    void ConnectLibraryWindows(frmParentalOptions &options);
 
     std::unique_ptr<frmOpen> m_browser;
     // Kept between prints, so the printer, paper and orientation chosen carry over.
@@ -137,6 +142,7 @@ private:
     cAniCursor m_canvasCursor;
     CornerWatch m_corner;
     bool m_unloaded = false;
+    bool m_libraryManagedFromBrowser = false; // "more pictures" led to the management window
     // The coloured file on disk holds exactly what the canvas shows, so there
     // is nothing to save (a picture opened with its colouring and not touched).
     bool m_savedAsShown = false;

@@ -44,27 +44,37 @@ void FrmMain::OpenCommand()
 
 bool FrmMain::AskPictureBrowser(QString &chosen)
 {
-    if (!m_browser) {
-        BrowserServices services;
-        services.programFolder = programFolder();
-        services.sounds = m_services.sounds;
-        services.parental = {Parental_Password, Parental_Password_Hint};
-        services.useParentalPassword = Use_Parental_password;
-        services.colouringTimer = &Timer1;
-        services.colouringWindow = this;
-        m_browser = std::make_unique<frmOpen>(std::move(services), this);
-        if (!m_browser->Form_Load()) {
-            m_browser.reset();
-            Form_Unload();
-            return false;
+    for (;;) {
+        if (!m_browser) {
+            BrowserServices services;
+            services.programFolder = programFolder();
+            services.sounds = m_services.sounds;
+            services.parental = {Parental_Password, Parental_Password_Hint};
+            services.useParentalPassword = Use_Parental_password;
+            services.colouringTimer = &Timer1;
+            services.colouringWindow = this;
+            // The browser has unloaded itself by then.
+            services.managePictures = [this] {
+                m_libraryManagedFromBrowser = true;
+                ShowManagePictures(this);
+            };
+            m_browser = std::make_unique<frmOpen>(std::move(services), this);
+            if (!m_browser->Form_Load()) {
+                m_browser.reset();
+                Form_Unload();
+                return false;
+            }
         }
+        m_libraryManagedFromBrowser = false;
+        m_browser->SelectedPicture.clear();
+        m_browser->exec();
+        chosen = m_browser->SelectedPicture;
+        if (m_browser->Unloaded())
+            m_browser.reset(); // loaded afresh next time, with what changed in the library
+        // Pictures were just added for the child: back to the browser, to choose one.
+        if (!m_libraryManagedFromBrowser || !chosen.isEmpty())
+            return true;
     }
-    m_browser->SelectedPicture.clear();
-    m_browser->exec();
-    chosen = m_browser->SelectedPicture;
-    if (m_browser->Unloaded())
-        m_browser.reset(); // loaded afresh next time, with what changed in the library
-    return true;
 }
 
 bool FrmMain::OpenPictureFile(const QString &fileName)

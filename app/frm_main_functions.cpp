@@ -105,6 +105,7 @@ void FrmMain::ChangeSettings()
     SaveColouredPicture();
     SetToolCursor(m_canvasCursor, P, Tool, true);
     frmParentalOptions options(programFolder(), this);
+    ConnectLibraryWindows(options);
     options.exec();
     if (!options.Saved())
         return;

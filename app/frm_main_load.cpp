@@ -130,6 +130,7 @@ bool FrmMain::ReadSettings()
     if (read())
         return true;
     frmParentalOptions options(programFolder(), isVisible() ? this : nullptr);
+    ConnectLibraryWindows(options);
     options.exec();
     if (!options.Saved())
         return false;
