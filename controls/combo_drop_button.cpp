@@ -37,7 +37,7 @@ QImage ComboDropButton::DrawnFace(QSize size, bool down)
     painter.setBrush(fill);
     painter.drawRoundedRect(box, radius, radius);
 
-    const qreal side = qMin(box.width(), box.height()) * 0.5;
+    const qreal side = qMin(box.width(), box.height()) * 0.72;
     const QPointF centre = box.center() + (down ? QPointF(0.5, 1) : QPointF(0, 0));
     QPainterPath arrow;
     arrow.moveTo(centre + QPointF(-side / 2, -side / 4));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QRegularExpression>
 
 #include "controls/program_fonts.h"
 #include "library/thumbnail_file.h"
@@ -10,7 +11,16 @@
 namespace {
 
 // Room for a thumbnail and two lines of its name under it.
-constexpr QSize kCell(132, 142);
+constexpr QSize kCell(140, 150);
+constexpr int kNameRole = Qt::UserRole;
+
+// File names rarely have spaces: a zero-width space after each dot, dash and
+// underscore lets "elephant.bmp.jpg" break onto a second line instead of being cut.
+QString ShownName(QString name)
+{
+    static const QRegularExpression breaks(QStringLiteral("([._-])"));
+    return name.replace(breaks, QStringLiteral("\\1\u200B"));
+}
 
 } // namespace
 
@@ -23,7 +33,7 @@ ThumbnailGrid::ThumbnailGrid(QWidget *parent) : QListWidget(parent)
     setResizeMode(QListView::Adjust);
     setWrapping(true);
     setWordWrap(true);
-    setUniformItemSizes(true);
+    setTextElideMode(Qt::ElideMiddle); // a name too long for two lines keeps its end
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setFont(ParentFont(9));
 }
@@ -36,8 +46,12 @@ void ThumbnailGrid::ShowPictures(const QString &folder, const QStringList &fileN
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QVector<NamedThumbnail> thumbnails = LoadThumbnails(folder, fileNames);
-    for (const NamedThumbnail &thumbnail : thumbnails)
-        addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail.image)), thumbnail.name));
+    for (const NamedThumbnail &thumbnail : thumbnails) {
+        auto *item = new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail.image)), ShownName(thumbnail.name));
+        item->setData(kNameRole, thumbnail.name);
+        item->setToolTip(thumbnail.name);
+        addItem(item);
+    }
     QApplication::restoreOverrideCursor();
 }
 
@@ -45,7 +59,7 @@ QStringList ThumbnailGrid::Names() const
 {
     QStringList names;
     for (int i = 0; i < count(); ++i)
-        names << item(i)->text();
+        names << item(i)->data(kNameRole).toString();
     return names;
 }
 
@@ -54,7 +68,7 @@ QStringList ThumbnailGrid::SelectedNames() const
     QStringList names;
     for (int i = 0; i < count(); ++i) {
         if (item(i)->isSelected())
-            names << item(i)->text();
+            names << item(i)->data(kNameRole).toString();
     }
     return names;
 }
@@ -67,7 +81,7 @@ int ThumbnailGrid::SelectedCount() const
 void ThumbnailGrid::RemoveName(const QString &name)
 {
     for (int i = 0; i < count(); ++i) {
-        if (item(i)->text() == name) {
+        if (item(i)->data(kNameRole).toString() == name) {
             delete takeItem(i);
             return;
         }

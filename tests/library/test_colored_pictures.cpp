@@ -39,8 +39,9 @@ void SelectAll(frmColoredPictures &window)
 void Select(frmColoredPictures &window, const QStringList &names)
 {
     window.Grid()->clearSelection();
-    for (int i = 0; i < window.Grid()->count(); ++i)
-        window.Grid()->item(i)->setSelected(names.contains(window.Grid()->item(i)->text()));
+    const QStringList shown = window.Grid()->Names();
+    for (int i = 0; i < shown.size(); ++i)
+        window.Grid()->item(i)->setSelected(names.contains(shown[i]));
 }
 
 } // namespace
