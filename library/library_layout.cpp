@@ -17,6 +17,8 @@ QString Child(const QString &folder, const char *name)
     return FindIgnoringCase(folder, QString::fromUtf8(name));
 }
 
+} // namespace
+
 void SortIgnoringCase(QStringList &names)
 {
     std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
@@ -24,8 +26,6 @@ void SortIgnoringCase(QStringList &names)
         return folded != 0 ? folded < 0 : a < b; // the same name in two spellings: a fixed order
     });
 }
-
-} // namespace
 
 QString BooksFolder(const QString &programFolder)
 {

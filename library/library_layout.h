@@ -28,6 +28,8 @@ QString ColouredPictureOf(const QString &programFolder, const QString &bookNameO
 
 // True for the file names a book lists as pictures: *.gif, *.bmp, *.jpg in any letter case.
 bool IsPictureFileName(const QString &fileName);
+// Sorts names without regard to letter case, as the library's listings are.
+void SortIgnoringCase(QStringList &names);
 // The sub-folders of `folder`, sorted by name without regard to letter case.
 QStringList ListFolders(const QString &folder);
 // The picture files of a book folder, sorted the same way.

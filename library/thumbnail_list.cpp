@@ -3,8 +3,7 @@
 #include <QDir>
 #include <QtConcurrent/QtConcurrentMap>
 
-#include <algorithm>
-
+#include "library/library_layout.h"
 #include "library/thumbnail_file.h"
 
 QStringList ListColouredPictureFiles(const QString &folder)
@@ -12,13 +11,10 @@ QStringList ListColouredPictureFiles(const QString &folder)
     QStringList names;
     const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
     for (const QString &name : files) {
-        if (name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive))
+        if (name.endsWith(QLatin1String(LibraryLayout::kColouredSuffix), Qt::CaseInsensitive))
             names << name;
     }
-    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    LibraryLayout::SortIgnoringCase(names);
     return names;
 }
 
