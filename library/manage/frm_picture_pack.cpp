@@ -6,10 +6,10 @@
 #include <QVBoxLayout>
 
 #include "controls/common_dialog.h"
-#include "controls/file_dialog.h"
 #include "controls/hyperlink.h"
 #include "controls/program_fonts.h"
 #include "controls/window_edge.h"
+#include "library/manage/picture_selection.h"
 #include "library/pack/pack_create.h"
 #include "parental/frm_parent_message.h"
 #include "parental/message_links.h"
@@ -67,20 +67,10 @@ frmPicturePack::frmPicturePack(QWidget *parent, FileChooser *chooser)
 
 void frmPicturePack::lJoin_Click()
 {
-    cFileDialog pictures(m_chooser);
-    pictures.SetFilter(QStringLiteral("Pictures (*.bmp,*.gif,*.jpg)|*.bmp;*.gif;*.jpg"));
-    pictures.flags = 4096 | 512;
-    pictures.hWnd = this;
-    pictures.Filename.clear();
-    pictures.ShowOpen();
-    if (pictures.Filename.isEmpty())
-        return;
     QString folder;
     QStringList names;
-    long count = 0;
-    pictures.ParseMultiFileName(folder, names, count);
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
+    if (!ChoosePictures(this, m_chooser, folder, names))
+        return;
 
     SaveFileArgs target{.OverWritePrompt = true,
                         .Filter = QStringLiteral("Velmora Picture Pack|*.vpk"),

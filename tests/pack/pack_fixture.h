@@ -33,6 +33,13 @@ inline QByteArray HandMadePack(const QByteArray &header, const QList<QByteArray>
     return pack;
 }
 
+// The message of a successful import into `book`.
+inline QString AddedMessage(const QString &book)
+{
+    return "The pictures were added successfully under the book '" + book +
+           "'. To view the new pictures, please select this book from the list.";
+}
+
 // Every entry below `folder`, relative to it, sorted: the whole tree, so that a
 // test sees anything created anywhere in it.
 inline QStringList TreeOf(const QString &folder)

@@ -31,11 +31,6 @@ Run Velmora(const QStringList &arguments, const QString &velmoraRoot = QString()
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
-QString Added(const QString &book)
-{
-    return "The pictures were added successfully under the book '" + book +
-           "'. To view the new pictures, please select this book from the list.\n";
-}
 
 } // namespace
 
@@ -70,13 +65,13 @@ private Q_SLOTS:
         QCOMPARE(ContentsOf(pack), HandMadePack("Animals|cat.bmp|Dog.bmp", {cat, dog}));
 
         run = Velmora({"pack", "import", pack, "--root", dir.filePath("root")});
-        QCOMPARE(run.out, Added("Animals"));
+        QCOMPARE(run.out, AddedMessage("Animals") + "\n");
         QCOMPARE(run.status, 0);
         QCOMPARE(ContentsOf(dir.filePath("root/books/Animals/cat.bmp")), cat);
         QCOMPARE(ContentsOf(dir.filePath("root/books/Animals/Dog.bmp")), dog);
 
         run = Velmora({"pack", "import", pack}, dir.filePath("root"));
-        QCOMPARE(run.out, Added("Animals_1"));
+        QCOMPARE(run.out, AddedMessage("Animals_1") + "\n");
         QCOMPARE(run.status, 0);
     }
 

@@ -23,11 +23,6 @@ const QString kDamagedEnd = QStringLiteral("\r\nThe file appears to be damaged. 
 const QString kWritingStart =
     QStringLiteral("There was the following error while trying to add new pictures to Velmora:\r\n");
 
-QString Added(const QString &book)
-{
-    return "The pictures were added successfully under the book '" + book +
-           "'. To view the new pictures, please select this book from the list.";
-}
 
 } // namespace
 
@@ -68,7 +63,7 @@ private Q_SLOTS:
         const QByteArray pack = HandMadePack("Animals|cat.bmp|dog.jpg", {cat, dog});
         for (const QString book : {"Animals", "Animals_1", "Animals_2"}) {
             const PackImport result = Import(pack);
-            QCOMPARE(result.message, Added(book));
+            QCOMPARE(result.message, AddedMessage(book));
             QVERIFY(result.ok);
             QCOMPARE(result.bookName, book);
             QCOMPARE(EntriesOf(Books() + '/' + book), (QStringList{"cat.bmp", "dog.jpg"}));

@@ -180,8 +180,7 @@ private Q_SLOTS:
         QStringList said;
         AnswerMessages(&said, 2);
         QCOMPARE(ImportPicturePackInteractively(&owner, m_dir->filePath("root"), &chooser), QStringLiteral("Animals_1"));
-        QCOMPARE(said, (QStringList{kImportIntro, "The pictures were added successfully under the book 'Animals_1'. "
-                                                  "To view the new pictures, please select this book from the list."}));
+        QCOMPARE(said, (QStringList{kImportIntro, AddedMessage("Animals_1")}));
         QCOMPARE(ContentsOf(m_dir->filePath("root/books/Animals_1/cat.bmp")), OutlineBmp());
         const FileDialogRequest asked = chooser.asked.value(0);
         QVERIFY(asked.kind == FileDialogKind::Open);
