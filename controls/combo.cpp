@@ -161,6 +161,7 @@ void Combo::SetBackColor(const QColor &colour)
 void Combo::SetTextLocked(bool locked)
 {
     m_cb->lineEdit()->setReadOnly(locked);
+    m_cb->lineEdit()->installEventFilter(this); // a click on a locked text opens the list
 }
 
 QComboBox *Combo::Box() const

@@ -36,7 +36,8 @@ public:
     void SetText(const QString &text);
     QColor BackColor() const;
     void SetBackColor(const QColor &colour);
-    // Keeps the user from typing into the text: the list can only be chosen from.
+    // Keeps the user from typing into the text: the list can only be chosen from,
+    // and a click on the text opens it.
     void SetTextLocked(bool locked);
 
     QComboBox *Box() const;      // for tests

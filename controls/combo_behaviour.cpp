@@ -103,6 +103,10 @@ void Combo::Activated()
 
 bool Combo::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_cb->lineEdit() && event->type() == QEvent::MouseButtonPress && m_cb->lineEdit()->isReadOnly()) {
+        OpenList();
+        return true;
+    }
     if (watched != m_cb)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress)

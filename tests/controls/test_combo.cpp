@@ -142,6 +142,21 @@ private Q_SLOTS:
         shown.combo->Box()->hidePopup();
     }
 
+    void aLockedTextOpensTheListWhenClicked()
+    {
+        ComboOnWindow shown({QStringLiteral("Animals")});
+        QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+        QLineEdit *text = shown.combo->Box()->lineEdit();
+        Click(text, text->rect().center());
+        QVERIFY(!shown.combo->Box()->view()->isVisible()); // an open text takes the click itself
+        shown.combo->SetTextLocked(true);
+        QTest::keyClicks(shown.combo->Box(), QStringLiteral("Zoo"));
+        QCOMPARE(shown.combo->Text(), QString());
+        Click(text, text->rect().center());
+        QTRY_VERIFY(shown.combo->Box()->view()->isVisible());
+        shown.combo->Box()->hidePopup();
+    }
+
     void choosingFromTheOpenListRaisesClickOncePerChoice()
     {
         ComboOnWindow shown({QStringLiteral("Animals"), QStringLiteral("Birds")});
