@@ -78,8 +78,10 @@ int RunPack(const QStringList &arguments)
 
 std::optional<int> RunCommandLineTool(int argc, char *argv[])
 {
-    const bool help = argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
     const bool pack = argc >= 2 && std::strcmp(argv[1], "pack") == 0;
+    bool help = false;
+    for (int i = 1; i < argc && !pack; ++i)
+        help = help || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
     if (!help && !pack)
         return std::nullopt;
     if (help)

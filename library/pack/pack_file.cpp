@@ -9,6 +9,12 @@ namespace {
 // The name's Windows-1252 bytes, or an explanation of why it cannot be stored.
 bool HeaderBytes(const QString &name, QByteArray &bytes, QString &error)
 {
+    if (name.isEmpty()) {
+        // A drive's or the file system's top folder has no name to give the book.
+        error = QStringLiteral("Pictures in the top folder of a drive cannot be put into a Picture Pack, which is "
+                               "named after their folder. Please move them into a folder of their own.");
+        return false;
+    }
     bytes = ToWindows1252(name);
     if (FromWindows1252(bytes) != name) {
         error = QStringLiteral("The name \"%1\" holds letters a Picture Pack cannot store. "

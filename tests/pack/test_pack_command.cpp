@@ -38,9 +38,16 @@ class TestPackCommand : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void help_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("alone") << QStringList{"--help"};
+        QTest::newRow("after an option") << QStringList{"--windowed", "--help"};
+    }
     void help()
     {
-        const Run run = Velmora({"--help"});
+        QFETCH(QStringList, arguments);
+        const Run run = Velmora(arguments);
         QCOMPARE(run.status, 0);
         for (const char *listed : {"--root DIR", "--windowed", "--picture FILE", "pack create FOLDER OUT.vpk",
                                    "pack import FILE.vpk [--root DIR]"})

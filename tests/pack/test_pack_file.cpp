@@ -106,7 +106,6 @@ private Q_SLOTS:
         QTest::newRow("Japanese file") << "Animals" << QStringLiteral("\u732B.bmp") << QStringLiteral("\u732B.bmp");
         QTest::newRow("bar in a file name") << "Animals" << "a|b.bmp" << "a|b.bmp";
         QTest::newRow("colon in a book") << "C:" << "cat.bmp" << "C:";
-        QTest::newRow("empty book") << "" << "cat.bmp" << "";
     }
     void refusedNames()
     {
@@ -116,6 +115,13 @@ private Q_SLOTS:
         QString error;
         QVERIFY(BuildPack(book, {{file, OutlineBmp()}}, error).isEmpty());
         QVERIFY2(error.contains(QLatin1Char('"') + named + QLatin1Char('"')), qPrintable(error));
+    }
+
+    void bookWithoutAName()
+    {
+        QString error;
+        QVERIFY(BuildPack("", {{"cat.bmp", OutlineBmp()}}, error).isEmpty());
+        QVERIFY2(error.contains("top folder"), qPrintable(error));
     }
 
     void pictureHoldingTheMarkerIsRefused()
