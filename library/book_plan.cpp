@@ -48,6 +48,7 @@ LibraryPlan PlanBooks(const QString &programFolder)
 {
     LibraryPlan plan;
     const QString books = LibraryLayout::BooksFolder(programFolder);
+    LibraryLayout::RemoveUnfinishedImports(books);
     const QStringList entries = LibraryLayout::ListFolders(books);
     if (!QFileInfo(books).isDir() || entries.isEmpty()) {
         plan.error = QStringLiteral("The books folder %1 is missing or holds no book.").arg(books);

@@ -22,7 +22,7 @@ struct LibraryPlan {
 };
 
 // Lists the books to load, in order, and deletes the orphan thumbnail files of
-// every book folder and its coloured folder on the way. Fails when the books
+// every book folder and its coloured folder, and the unfinished imports, on the way. Fails when the books
 // folder is missing or holds no sub-folder.
 LibraryPlan PlanBooks(const QString &programFolder);
 

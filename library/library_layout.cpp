@@ -65,8 +65,18 @@ bool IsPictureFileName(const QString &fileName)
 QStringList ListFolders(const QString &folder)
 {
     QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort);
+    names.removeIf([](const QString &name) { return name.startsWith(QLatin1String(kUnfinishedImportPrefix)); });
     SortIgnoringCase(names);
     return names;
+}
+
+void RemoveUnfinishedImports(const QString &booksFolder)
+{
+    const QStringList unfinished = QDir(booksFolder)
+                                       .entryList({QLatin1String(kUnfinishedImportPrefix) + QLatin1Char('*')},
+                                                  QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString &name : unfinished)
+        DeleteFolderIfPresent(booksFolder + QLatin1Char('/') + name);
 }
 
 QStringList ListPictures(const QString &folder)

@@ -14,6 +14,10 @@ inline constexpr char kOwnPictures[] = "own pictures";
 inline constexpr char kColouredPictures[] = "colored pictures";
 inline constexpr char kThumbnailSuffix[] = ".vlm";
 inline constexpr char kColouredSuffix[] = ".jpg";
+// A pack is unpacked into books/{prefix}XXXXXX and renamed into place once
+// complete, so a killed import never shows as a half book. Such folders are
+// never listed, and the next load or import removes them.
+inline constexpr char kUnfinishedImportPrefix[] = ".velmora-import-";
 
 // programFolder/books
 QString BooksFolder(const QString &programFolder);
@@ -30,8 +34,11 @@ QString ColouredPictureOf(const QString &programFolder, const QString &bookNameO
 bool IsPictureFileName(const QString &fileName);
 // Sorts names without regard to letter case, as the library's listings are.
 void SortIgnoringCase(QStringList &names);
-// The sub-folders of `folder`, sorted by name without regard to letter case.
+// The sub-folders of `folder`, sorted by name without regard to letter case;
+// unfinished imports are left out.
 QStringList ListFolders(const QString &folder);
+// Deletes the unfinished imports a killed import left in `booksFolder`.
+void RemoveUnfinishedImports(const QString &booksFolder);
 // The picture files of a book folder, sorted the same way.
 QStringList ListPictures(const QString &folder);
 

@@ -4,11 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include "core/case_insensitive_path.h"
 #include "core/file_replace.h"
 #include "image/picture_reader.h"
 #include "library/library_files.h"
+#include "library/library_layout.h"
 #include "library/pack/pack_file.h"
 #include "library/pack/pack_names.h"
 
@@ -106,16 +108,23 @@ PackImport ImportPack(const QString &packPath, const QString &booksFolder)
 
     if (!QDir().mkpath(booksFolder))
         return BadHeader();
+    LibraryLayout::RemoveUnfinishedImports(booksFolder);
+    // The pictures go into a folder the library does not list, which takes the
+    // book's name only once complete: killed part way, no half book shows.
+    QTemporaryDir unfinished(booksFolder + QLatin1Char('/') + QLatin1String(LibraryLayout::kUnfinishedImportPrefix) +
+                             QStringLiteral("XXXXXX"));
+    if (!unfinished.isValid())
+        return NotAddable(unfinished.errorString());
+    // A temporary folder is private to its owner; a book folder is not.
+    QFile::setPermissions(unfinished.path(), QFile::permissions(booksFolder));
+    if (!WritePictures(unfinished.path(), pack, why))
+        return NotAddable(why);
     const FolderIgnoringCase books(booksFolder);
     const QString bookName =
         FreeBookName(pack.names.at(0), [&books](const QString &name) { return QFileInfo::exists(books.Find(name)); });
-    const QString bookFolder = booksFolder + QLatin1Char('/') + bookName;
-    if (!QDir(booksFolder).mkdir(bookName))
-        return BadHeader();
-    if (!WritePictures(bookFolder, pack, why)) {
-        DeleteFolderIfPresent(bookFolder);
-        return NotAddable(why);
-    }
+    if (!QDir(booksFolder).rename(FileTitleOf(unfinished.path()), bookName))
+        return NotAddable(
+            QStringLiteral("The book folder '%1' could not be made.").arg(booksFolder + QLatin1Char('/') + bookName));
     return {true,
             QStringLiteral("The pictures were added successfully under the book '") + bookName +
                 QStringLiteral("'. To view the new pictures, please select this book from the list."),

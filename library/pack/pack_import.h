@@ -24,6 +24,7 @@ struct PackImport {
 // Everything is checked before anything is written: a pack over kMaxPackBytes,
 // a name that is not a plain file or folder name, a picture part without a
 // name, and a part that does not decode as a picture each fail with nothing
-// created. Should writing fail part way (a full disk), the new book folder is
-// removed again, so that no half book remains.
+// created. The pictures are written into an unlisted folder of `booksFolder`
+// that takes the book's name once complete: should writing fail part way (a
+// full disk) or the program be killed, no half book shows in the library.
 PackImport ImportPack(const QString &packPath, const QString &booksFolder);
