@@ -68,6 +68,8 @@ public:
     void SaveColouredPicture();
     // Tells that a picture cannot be opened (kind 0: damaged or gone).
     void ShowPictureError(int kind, const QString &path);
+    // A notice with OK alone; the palette stands still while it shows.
+    void ShowNoticeOverColouring(const QString &childText, const QString &parentText);
     // The browser while it is loaded (hidden between uses); null otherwise.
     frmOpen *Browser() const { return m_browser.get(); }
 

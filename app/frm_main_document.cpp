@@ -112,9 +112,16 @@ void FrmMain::SaveColouredPicture()
     const DocumentSaveResult saved = ::SaveColouredPicture(programFolder(), CurrentPicture, P->engine().CanvasImage(),
                                                            P->engine().LineArt());
     if (!saved.ok()) {
-        // The child is not stopped: the previous colouring stays on disk as it was.
+        // The previous colouring stays on disk as it was; a grown-up must hear
+        // that this one is not kept, or it is lost when the program ends.
         qWarning("velmora: the colouring of %s could not be saved: %s", qPrintable(CurrentPicture),
                  qPrintable(saved.error));
+        ShowNoticeOverColouring(
+            QStringLiteral("Oh no! Your colors could not be kept! Call someone who can help you!"),
+            QStringLiteral("The colors of the picture '%1' could not be saved (%2). Please make sure that the disk is "
+                           "not write protected and that there is enough disk space. The colors saved before are "
+                           "unchanged.")
+                .arg(QDir::toNativeSeparators(CurrentPicture), saved.error));
         return;
     }
     m_savedAsShown = true;
@@ -139,13 +146,18 @@ void FrmMain::ClearCommand()
 void FrmMain::ShowPictureError(int kind, const QString &path)
 {
     Q_UNUSED(kind) // 0: a damaged picture; the printing error comes with printing
+    ShowNoticeOverColouring(
+        QStringLiteral("Oops, the picture you choose appears to be have something wrong with it, call someone "
+                       "who can help you fix it!"),
+        QStringLiteral("The picture '%1' appears to be damaged or it no longer exists.")
+            .arg(QDir::toNativeSeparators(path)));
+}
+
+void FrmMain::ShowNoticeOverColouring(const QString &childText, const QString &parentText)
+{
     const bool timerWasActive = Timer1.isActive();
     Timer1.stop();
-    ShowNotice(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this,
-               QStringLiteral("Oops, the picture you choose appears to be have something wrong with it, call someone "
-                              "who can help you fix it!"),
-               QStringLiteral("The picture '%1' appears to be damaged or it no longer exists.")
-                   .arg(QDir::toNativeSeparators(path)));
+    ShowNotice(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this, childText, parentText);
     if (timerWasActive)
         Timer1.start();
 }

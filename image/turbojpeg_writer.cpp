@@ -95,7 +95,9 @@ QString SavePictureAsJpeg(const QImage &picture, const QString &fileName, int qu
     try {
         SaveJpegFile(dib, fileName, quality);
     } catch (const JpegWriterError &error) {
-        return error.description();
+        // The number alone tells a grown-up nothing; the file system's words do.
+        return error.detail().isEmpty() ? error.description()
+                                        : error.description() + QStringLiteral(": ") + error.detail();
     }
     return {};
 }

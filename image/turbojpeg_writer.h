@@ -49,5 +49,6 @@ private:
 bool SaveJpegFile(const cDIBSection &dib, const QString &fileName, int quality);
 
 // The same for a picture in memory, for callers that report rather than raise:
-// returns what went wrong, empty when the file was written.
+// returns what went wrong (the description, then the detail), empty when the
+// file was written.
 QString SavePictureAsJpeg(const QImage &picture, const QString &fileName, int quality);

@@ -15,12 +15,18 @@ struct CellThumbnail {
     QString error;
 };
 
-CellThumbnail ThumbnailForCell(const QString &path)
+// The first of the paths whose thumbnail can be had: a coloured version that
+// no longer reads gives way to its picture, as it does when the picture opens.
+CellThumbnail ThumbnailForCell(const QStringList &paths)
 {
-    const ThumbnailResult thumbnail = EnsureThumbnail(path);
-    if (!thumbnail.ok())
-        return {QImage(), thumbnail.error};
-    return {CellFace(thumbnail.image), QString()};
+    ThumbnailResult thumbnail;
+    for (const QString &path : paths) {
+        thumbnail = EnsureThumbnail(path);
+        if (thumbnail.ok())
+            return {CellFace(thumbnail.image), QString()};
+        qWarning("velmora: %s", qPrintable(thumbnail.error));
+    }
+    return {QImage(), thumbnail.error};
 }
 
 // Waits for result `index` while the windows keep repainting.
@@ -57,9 +63,14 @@ LoadedSheet LoadBooks(const QString &programFolder, int sheetWidth, const BookLo
         return sheet;
     }
 
-    QStringList sources;
-    for (const BookToLoad &book : plan.books)
-        sources << book.thumbnailFrom;
+    QList<QStringList> sources;
+    for (const BookToLoad &book : plan.books) {
+        for (qsizetype i = 0; i < book.pictures.size(); ++i) {
+            const QString picture = book.folder + QLatin1Char('/') + book.pictures[i];
+            sources << (book.thumbnailFrom[i] == picture ? QStringList{picture}
+                                                         : QStringList{book.thumbnailFrom[i], picture});
+        }
+    }
 
     // Every thumbnail is asked for at once; the cells are placed in order as
     // their results come in, so the progress line follows the books.

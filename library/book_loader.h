@@ -35,7 +35,8 @@ struct BookLoadHooks {
 // missing ones on worker threads) and lays the cells out. The sheet is the same
 // whatever the number of threads. While it waits for a thumbnail the caller's
 // windows keep painting (user input waits). Fails on the first picture or
-// thumbnail file that cannot be read or written, or when no picture was loaded.
+// thumbnail file that cannot be read or written, or when no picture was loaded;
+// a coloured version that does not read is passed over for its picture.
 LoadedSheet LoadBooks(const QString &programFolder, int sheetWidth, const BookLoadHooks &hooks = {});
 
 // A thumbnail scaled to the face drawn in a cell.

@@ -254,10 +254,19 @@ private Q_SLOTS:
         }();
         rig.Open("four.bmp");
         rig.Colour(2);
+        QString notice;
+        WhenModal<frmMessage>([&notice](frmMessage *message) {
+            notice = message->ParentText();
+            Click(message->OkButton());
+        });
         {
             FullDiskGuard full(100);
             rig.Open("other.bmp"); // the save fails; the child goes on to the other picture
         }
+        QVERIFY2(notice.startsWith(QStringLiteral("The colors of the picture '%1' could not be saved (")
+                                       .arg(QDir::toNativeSeparators(rig.Path("books/animals/four.bmp")))),
+                 qPrintable(notice));
+        QVERIFY(notice.endsWith(QStringLiteral("The colors saved before are unchanged.")));
         QCOMPARE(rig.window.CurrentPicture, rig.Path("books/animals/other.bmp"));
         QFile after(rig.Coloured());
         QVERIFY(after.open(QIODevice::ReadOnly));
