@@ -33,6 +33,20 @@ inline QByteArray HandMadePack(const QByteArray &header, const QList<QByteArray>
     return pack;
 }
 
+// Writes the folder `folder`/Animals with cat.bmp (OutlineBmp(1)) and dog.bmp
+// (OutlineBmp(2)); returns its path.
+inline QString WriteAnimals(const QString &folder)
+{
+    const QString animals = folder + QStringLiteral("/Animals");
+    QDir().mkpath(animals);
+    for (int i : {1, 2}) {
+        QFile file(animals + (i == 1 ? QStringLiteral("/cat.bmp") : QStringLiteral("/dog.bmp")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(OutlineBmp(i)) < 0)
+            qFatal("cannot write the Animals folder");
+    }
+    return animals;
+}
+
 // The message of a successful import into `book`.
 inline QString AddedMessage(const QString &book)
 {

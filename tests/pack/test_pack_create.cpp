@@ -16,8 +16,7 @@ private Q_SLOTS:
     void init()
     {
         m_dir = new QTemporaryDir;
-        QDir().mkpath(Animals());
-        WriteFile(Animals() + "/cat.bmp", OutlineBmp(1));
+        WriteAnimals(m_dir->path());
         WriteFile(Animals() + "/dog.gif", PictureBytes(QImage::fromData(OutlineBmp(2)), "gif"));
     }
     void cleanup() { delete m_dir; }

@@ -71,9 +71,7 @@ private Q_SLOTS:
     void init()
     {
         m_dir = new QTemporaryDir;
-        QDir().mkpath(Animals());
-        WriteFile(Animals() + "/cat.bmp", OutlineBmp(1));
-        WriteFile(Animals() + "/dog.bmp", OutlineBmp(2));
+        WriteAnimals(m_dir->path());
     }
     void cleanup()
     {
