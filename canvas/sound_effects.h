@@ -7,6 +7,7 @@
 #include "canvas/sound_clock.h"
 #include "canvas/sound_families.h"
 #include "canvas/sound_output.h"
+#include "core/limits.h"
 
 // Every sound of the program goes through one SoundEffects object, owned by the
 // colouring window and lent to the other windows, so that the one switch
@@ -42,7 +43,7 @@ public:
     bool IsPlaying() const;
 
     // The longest the OK sound may hold its window, whatever a clip claims.
-    static constexpr qint64 kLongestWaitMs = 5000;
+    static constexpr qint64 kLongestWaitMs = kLongestSoundWaitMs;
 
 private:
     std::unique_ptr<SoundOutput> m_output;

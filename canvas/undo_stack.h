@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "core/limits.h"
 #include "image/pixel_image.h"
 
 // The last three states before a stroke: each a pair of the canvas and the
@@ -13,7 +14,7 @@
 // and QImage copies on the first write should anyone ever do.
 class UndoStack {
 public:
-    static constexpr int kDepth = 3;
+    static constexpr int kDepth = kUndoDepth;
 
     // Takes a snapshot; when all three slots are full the oldest is dropped.
     void Push(const QImage &canvas, const QImage &lineArt);

@@ -7,11 +7,9 @@
 #include <QLineEdit>
 
 #include "controls/combo_drop_button.h"
+#include "core/limits.h"
 
 namespace {
-
-// Far beyond any button face; a file claiming more is not a face.
-constexpr int kFaceAllocationLimitMb = 64;
 
 QImage ReadFace(const QString &path)
 {

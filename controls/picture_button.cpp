@@ -8,14 +8,8 @@
 
 #include "controls/grey_face.h"
 #include "controls/twips.h"
+#include "core/limits.h"
 #include "core/rounding.h"
-
-namespace {
-
-// Far beyond any button face; a file claiming more is not a face.
-constexpr int kPictureAllocationLimitMb = 64;
-
-} // namespace
 
 pButton::pButton(QWidget *parent) : QWidget(parent)
 {
@@ -34,7 +28,7 @@ void pButton::picture(const QImage &picture)
 bool pButton::Picture2(const QString &fileName)
 {
     QImageReader reader(fileName);
-    reader.setAllocationLimit(kPictureAllocationLimitMb);
+    reader.setAllocationLimit(kFaceAllocationLimitMb);
     reader.setAutoTransform(true);
     const QImage loaded = reader.read();
     if (loaded.isNull())

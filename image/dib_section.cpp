@@ -4,13 +4,7 @@
 #include <limits>
 #include <new>
 
-namespace {
-
-// Rows are addressed with an int pitch by the encoder, so the whole buffer must
-// stay below 2 GiB.
-constexpr std::int64_t kLargestImageBytes = std::numeric_limits<int>::max();
-
-} // namespace
+#include "core/limits.h"
 
 bool cDIBSection::Allocate(int width, int height)
 {
@@ -18,7 +12,7 @@ bool cDIBSection::Allocate(int width, int height)
     if (width < 1 || height < 1 || width > (std::numeric_limits<int>::max() - 3) / 3)
         return false;
     const std::int64_t bytes = std::int64_t(StrideFor(width)) * height;
-    if (bytes > kLargestImageBytes)
+    if (bytes > kMaxBitmapBufferBytes)
         return false;
     m_bits.reset(new (std::nothrow) std::uint8_t[size_t(bytes)]);
     if (!m_bits)

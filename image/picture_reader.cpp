@@ -15,13 +15,9 @@
 
 namespace {
 
-// Qt's own allocation limit (128 MB by default) would refuse an 8000 x 8000 page
-// at 32 bits a pixel. Ours admits kMaxPicturePixels at 32 bits; it is set once
-// for the process, and the environment variable QT_IMAGEIO_MAXALLOC overrides it.
-// The header check below does not depend on it.
-constexpr int kAllocationLimitMb = int(kMaxPicturePixels * 4 / (1024 * 1024)) + 1;
-// A picture file larger than any sensible page is not even read into memory.
-constexpr qint64 kMaxFileBytes = kMaxPicturePixels * 4 + 1024 * 1024;
+// Qt's allocation limit (kPictureAllocationLimitMb) is set once for the process,
+// and the environment variable QT_IMAGEIO_MAXALLOC overrides it. The header
+// check below does not depend on it.
 
 PictureRead Failure(PictureReadError error, const QString &path, const QString &why)
 {
@@ -71,7 +67,7 @@ QImage OnWhitePaper(QImage image)
 PictureRead DecodePicture(QByteArray bytes, const QString &path, QSize decodeWithin)
 {
     static std::once_flag limitSet;
-    std::call_once(limitSet, [] { QImageReader::setAllocationLimit(kAllocationLimitMb); });
+    std::call_once(limitSet, [] { QImageReader::setAllocationLimit(kPictureAllocationLimitMb); });
 
     WarningCapture warnings;
     QBuffer buffer(&bytes);
@@ -126,7 +122,7 @@ PictureRead ReadPicture(const QString &path, QSize decodeWithin)
         return Failure(PictureReadError::NotAPicture, path, QStringLiteral("is a folder"));
     if (info.size() == 0)
         return Failure(PictureReadError::NotAPicture, path, QStringLiteral("is empty"));
-    if (info.size() > kMaxFileBytes)
+    if (info.size() > kMaxPictureFileBytes)
         return Failure(PictureReadError::TooLarge, path, QStringLiteral("is too large (%1 bytes)").arg(info.size()));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -142,7 +138,7 @@ PictureRead ReadPictureBytes(const QByteArray &bytes, const QString &name, QSize
 {
     if (bytes.isEmpty())
         return Failure(PictureReadError::NotAPicture, name, QStringLiteral("is empty"));
-    if (bytes.size() > kMaxFileBytes)
+    if (bytes.size() > kMaxPictureFileBytes)
         return Failure(PictureReadError::TooLarge, name, QStringLiteral("is too large (%1 bytes)").arg(bytes.size()));
     return DecodePicture(bytes, name, decodeWithin);
 }

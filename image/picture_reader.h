@@ -24,10 +24,8 @@ struct PictureRead {
     bool ok() const { return error == PictureReadError::None; }
 };
 
-// The most pixels a picture may have: 128 Mi, 512 MB at 32 bits a pixel. Admits
-// any page a child colours (8000 x 8000 and well beyond) and refuses a header
-// that claims e.g. 100000 x 100000 before anything is allocated for it.
-inline constexpr qint64 kMaxPicturePixels = 128LL * 1024 * 1024;
+// kMaxPicturePixels: the most pixels a picture may have.
+#include "core/limits.h"
 
 // Reads a BMP, GIF or JPEG file, whatever its extension says. The content decides
 // the format; transparent pixels come out white (paper); the EXIF orientation is

@@ -11,8 +11,8 @@
 // then for each picture the pack marker followed by the picture's bytes. There
 // are no lengths or counts: the marker alone separates the parts.
 
-// The largest pack made or read: a larger file is refused without being read.
-inline constexpr qint64 kMaxPackBytes = 1024LL * 1024 * 1024;
+// kMaxPackBytes: the largest pack made or read.
+#include "core/limits.h"
 
 struct PackPicture {
     QString fileName; // bare name with its extension, no folder

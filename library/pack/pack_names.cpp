@@ -1,8 +1,8 @@
 #include "library/pack/pack_names.h"
 
-namespace {
+#include "core/limits.h"
 
-constexpr int kMaxNameBytes = 255;
+namespace {
 
 bool IsRefusedCharacter(QChar c)
 {
@@ -16,7 +16,7 @@ bool IsPlainPackName(const QString &name)
 {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
-    if (name.toUtf8().size() > kMaxNameBytes)
+    if (name.toUtf8().size() > kMaxPackNameBytes)
         return false;
     for (QChar c : name) {
         if (IsRefusedCharacter(c))
