@@ -1,10 +1,12 @@
 #include "image/picture_structure.h"
 
 #include <QtEndian>
+#include <QtNumeric>
 
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -65,10 +67,15 @@ PictureLayout InspectBmp(QByteArrayView bytes)
         || pixelsAt <= 0)
         return {declared, QString()};
     const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    if (bytes.size() - pixelsAt < rowBytes * height)
+    // A header may claim up to 2^31 rows of 2^44 bytes: their product can pass
+    // what 64 bits hold, and no file is that large anyway.
+    qint64 pixelBytes = 0;
+    if (qMulOverflow(rowBytes, height, &pixelBytes))
+        pixelBytes = std::numeric_limits<qint64>::max();
+    if (bytes.size() - pixelsAt < pixelBytes)
         return {declared, QStringLiteral("the pixel data stops after %1 of %2 bytes")
                               .arg(std::max<qint64>(0, bytes.size() - pixelsAt))
-                              .arg(rowBytes * height)};
+                              .arg(pixelBytes)};
     return {declared, QString()};
 }
 

@@ -4,22 +4,21 @@
 #include <QLocale>
 
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "core/case_insensitive_path.h"
+#include "core/limits.h"
 #include "core/rounding.h"
 #include "core/windows1252.h"
 
 namespace {
 
-// A real settings file is well under a kilobyte; anything far larger is not one.
-constexpr qint64 kLargestSettingsFile = 64 * 1024;
-
 // The file's lines, split at CR LF (or a lone CR or LF); nullopt when it cannot be read.
 std::optional<QStringList> ReadLines(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestSettingsFile)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSettingsFileBytes)
         return std::nullopt;
     QString text = FromWindows1252(file.readAll());
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -74,7 +73,8 @@ bool ReadMainWindowSettings(const QString &path, MainWindowSettings &settings)
         case 2: settings.AutoHideButtons = whole != 0; break;
         case 3: settings.Use_Parental_password = whole != 0; break;
         case 4:
-            if (whole < 1)
+            // Past a float's range the speed cannot be kept (and a bubble would never move).
+            if (whole < 1 || whole > std::numeric_limits<float>::max())
                 return false;
             settings.BubbleSpeed = float(whole);
             break;
@@ -98,10 +98,10 @@ bool ReadOptionsValues(const QString &path, OptionsValues &values)
             const std::optional<double> number = NumberOf(line);
             if (!number)
                 return false;
-            const long long value = RoundHalfEven(*number);
-            if (value < 0 || value > 2)
+            // Checked before rounding: a number past what a whole number holds cannot be rounded.
+            if (*number < -0.5 || *number > 2.5)
                 return false;
-            *checkBoxes[index] = int(value);
+            *checkBoxes[index] = int(RoundHalfEven(*number));
         } else if (index == 4) {
             if (line.trimmed().isEmpty())
                 continue; // written when no speed was chosen

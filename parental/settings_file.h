@@ -34,7 +34,8 @@ struct MainWindowSettings {
 // Reads the file line by line into `settings`. False when the file is missing,
 // has fewer than seven lines, or a number line does not hold a number; the lines
 // read before the fault have then been applied and the rest left as they were.
-// A bubble speed below 1 counts as a fault too: the palette divides by it.
+// A bubble speed below 1 counts as a fault too (the palette divides by it), and
+// so does one past the range of a float.
 bool ReadMainWindowSettings(const QString &path, MainWindowSettings &settings);
 
 // The options window's controls: check-box values 0 (clear), 1 (ticked) or
