@@ -10,6 +10,17 @@ bool IsRefusedCharacter(QChar c)
     return c.category() == QChar::Other_Control || refused.contains(c);
 }
 
+// stem + suffix, the stem shortened (by whole characters) until the name fits
+// kMaxPackNameBytes: a numbered copy of a name at the limit must still be one
+// the file system takes.
+QString FittedName(QString stem, const QString &suffix)
+{
+    const qsizetype suffixBytes = suffix.toUtf8().size();
+    while (!stem.isEmpty() && stem.toUtf8().size() + suffixBytes > kMaxPackNameBytes)
+        stem.chop(stem.size() >= 2 && stem.back().isLowSurrogate() ? 2 : 1);
+    return stem + suffix;
+}
+
 } // namespace
 
 bool IsPlainPackName(const QString &name)
@@ -30,7 +41,7 @@ QString FreeBookName(const QString &name, const std::function<bool(const QString
     if (!taken(name))
         return name;
     for (int k = 1;; ++k) {
-        const QString candidate = name + QLatin1Char('_') + QString::number(k);
+        const QString candidate = FittedName(name, QLatin1Char('_') + QString::number(k));
         if (!taken(candidate))
             return candidate;
     }
@@ -49,7 +60,7 @@ QString FreePictureName(const QString &fileName, const QSet<QString> &takenFolde
     const QString stem = dot < 0 ? fileName : fileName.left(dot);
     const QString extension = dot < 0 ? QString() : fileName.mid(dot);
     for (int k = 1;; ++k) {
-        const QString candidate = stem + QLatin1Char('_') + QString::number(k) + extension;
+        const QString candidate = FittedName(stem, QLatin1Char('_') + QString::number(k) + extension);
         if (!takenFolded.contains(candidate.toLower()))
             return candidate;
     }

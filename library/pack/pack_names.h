@@ -12,7 +12,9 @@
 bool IsPlainPackName(const QString &name);
 
 // The first of name, name_1, name_2, ... for which `taken` (names compared
-// without regard to letter case, as the library compares them) says no.
+// without regard to letter case, as the library compares them) says no. Here
+// and in FreePictureName a numbered name over kMaxPackNameBytes is shortened
+// before its number.
 QString FreeBookName(const QString &name, const std::function<bool(const QString &)> &taken);
 
 // The first of fileName, stem_1.ext, stem_2.ext, ... not in `takenFolded`

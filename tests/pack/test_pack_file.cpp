@@ -171,12 +171,34 @@ private Q_SLOTS:
         QTest::newRow("short name") << "ab" << QStringList{"ab"} << "ab_1";
         QTest::newRow("extension only") << ".bmp" << QStringList{".bmp"} << "_1.bmp";
         QTest::newRow("leading dot") << ".hidden" << QStringList{".hidden"} << ".hidden_1";
+        const QString longest = QString(251, 'a') + ".bmp"; // 255 bytes
+        QTest::newRow("longest name") << longest << QStringList{longest} << QString(249, 'a') + "_1.bmp";
+        const QString euros = "a" + QString(83, QChar(0x20AC)) + ".bmp"; // 3 bytes a euro: 254 bytes
+        QTest::newRow("wide letters") << euros << QStringList{euros} << "a" + QString(82, QChar(0x20AC)) + "_1.bmp";
     }
     void freePictureName()
     {
         QFETCH(QString, name);
         QFETCH(QStringList, taken);
         QTEST(FreePictureName(name, QSet<QString>(taken.begin(), taken.end())), "expected");
+    }
+
+    void freeBookName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("free") << "Farm" << QStringList{"zoo"} << "Farm";
+        QTest::newRow("letter case") << "Farm" << QStringList{"farm", "FARM_1"} << "Farm_2";
+        const QString longest(255, 'b');
+        QTest::newRow("longest name") << longest << QStringList{longest} << QString(253, 'b') + "_1";
+    }
+    void freeBookName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, taken);
+        const auto isTaken = [&taken](const QString &candidate) { return taken.contains(candidate, Qt::CaseInsensitive); };
+        QTEST(FreeBookName(name, isTaken), "expected");
     }
 };
 
