@@ -214,6 +214,8 @@ private slots:
         qInfo("%s: %d kills; files found old %d, new %d; leftovers %d; stale thumbnails %d", qPrintable(kind),
               figures.kills, figures.oldFiles, figures.newFiles, int(figures.leftovers.size()),
               figures.staleThumbnails);
+        if (!import && !figures.leftovers.isEmpty())
+            qInfo("left behind: %s", qPrintable(QStringList(figures.leftovers.values()).join(QStringLiteral(", "))));
         QVERIFY(figures.kills == m_killsPerKind);
     }
 };
