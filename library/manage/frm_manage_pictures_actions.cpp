@@ -5,11 +5,10 @@
 #include <QInputDialog>
 
 #include "controls/combo.h"
-#include "controls/file_dialog.h"
-#include "controls/file_dialog_request.h"
 #include "library/book_management.h"
 #include "library/manage/frm_picture_pack.h"
 #include "library/manage/picture_pack_import.h"
+#include "library/manage/picture_selection.h"
 #include "library/manage/thumbnail_grid.h"
 #include "parental/frm_parent_message.h"
 
@@ -93,18 +92,10 @@ void frmManagePictures::AddPictures()
     const QString book = SelectedBook();
     if (book.isEmpty() || Tell(this, AddingRefusal(book)))
         return;
-    cFileDialog dialog(m_chooser);
-    dialog.SetFilter(QStringLiteral("Pictures (*.bmp,*.gif,*.jpg)|*.bmp;*.gif;*.jpg"));
-    dialog.flags = DialogFlag::FileMustExist | DialogFlag::AllowMultiSelect;
-    dialog.hWnd = this;
-    dialog.Filename.clear();
-    dialog.ShowOpen();
-    if (dialog.Filename.isEmpty())
-        return;
     QString sourceFolder;
     QStringList fileNames;
-    long count = 0;
-    dialog.ParseMultiFileName(sourceFolder, fileNames, count);
+    if (!ChoosePictures(this, m_chooser, sourceFolder, fileNames))
+        return;
     const QString bookFolder = BookFolder(book);
     if (IsSameFolder(sourceFolder, bookFolder)) {
         Tell(this, QStringLiteral("You are attempting to copy picture(s) from one book into the same book!"));
