@@ -4,15 +4,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPainter>
 
 #include "controls/combo.h"
 #include "controls/hyperlink.h"
 #include "controls/program_fonts.h"
-#include "controls/window_edge.h"
 #include "library/library_files.h"
 #include "library/library_layout.h"
 #include "library/manage/thumbnail_grid.h"
+#include "library/manage/window_look.h"
 #include "library/thumbnail_list.h"
 #include "parental/frm_parent_message.h"
 #include "parental/message_links.h"
@@ -20,7 +19,6 @@
 namespace {
 
 constexpr QSize kWindowSize(640, 500);
-const QColor kTitleColour(0x1F, 0x3A, 0x93);
 
 } // namespace
 
@@ -112,10 +110,5 @@ void frmColoredPictures::cFunc_Click(int index)
 
 void frmColoredPictures::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.setFont(ParentFont(16, true));
-    painter.setPen(kTitleColour);
-    painter.drawText(QRect(28, 18, width() - 56, 36), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
-    DrawWindowEdge(painter, *this);
+    PaintManagementWindow(*this, 26);
 }

@@ -3,15 +3,14 @@
 
 #include <QFileInfo>
 #include <QLabel>
-#include <QPainter>
 
 #include "controls/combo.h"
 #include "controls/hyperlink.h"
 #include "controls/program_fonts.h"
-#include "controls/window_edge.h"
 #include "library/library_files.h"
 #include "library/library_layout.h"
 #include "library/manage/thumbnail_grid.h"
+#include "library/manage/window_look.h"
 #include "parental/frm_parent_message.h"
 #include "parental/message_links.h"
 
@@ -110,12 +109,7 @@ void frmManagePictures::Form_Load()
 
 void frmManagePictures::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.setFont(ParentFont(16, true));
-    painter.setPen(QColor(0x1F, 0x3A, 0x93));
-    painter.drawText(QRect(24, 16, width() - 48, 36), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
-    DrawWindowEdge(painter, *this);
+    PaintManagementWindow(*this, 24);
 }
 
 QString frmManagePictures::SelectedBook() const
