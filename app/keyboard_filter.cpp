@@ -1,22 +1,5 @@
 #include "app/keyboard_filter.h"
 
-bool ShouldSwallowKey(int virtualKey, bool altFlag, bool controlDown)
-{
-    if (altFlag || controlDown)
-        return true;
-    switch (virtualKey) {
-    case VirtualKey::Apps:
-    case VirtualKey::RightWindows:
-    case VirtualKey::LeftWindows:
-    case VirtualKey::Alt:
-    case VirtualKey::Control:
-    case VirtualKey::Shift:
-        return true;
-    default:
-        return false;
-    }
-}
-
 int VirtualKeyOf(int qtKey)
 {
     switch (qtKey) {

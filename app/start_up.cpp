@@ -8,8 +8,9 @@
 #include "library/program_folder.h"
 
 VelmoraRun::VelmoraRun(const QString &programFolder, const StartOptions &options)
-    : m_session(/*grabKeyboard=*/!options.windowed), m_sounds(MakeSoundOutput()),
-      m_window(std::make_unique<FrmMain>(MainWindowServices{programFolder, &m_session, &m_sounds, options.windowed, {}, {}}))
+    : m_session(MakeSystemSession(options.windowed)), m_sounds(MakeSoundOutput()),
+      m_window(std::make_unique<FrmMain>(
+          MainWindowServices{programFolder, m_session.get(), &m_sounds, options.windowed, {}, {}}))
 {
 }
 

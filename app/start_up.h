@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "app/frm_main.h"
-#include "app/qt_system_session.h"
+#include "app/platform_system_session.h"
 #include "canvas/sound_effects.h"
 #include "core/start_options.h"
 
@@ -17,7 +17,7 @@ public:
     SoundEffects &sounds() { return m_sounds; }
 
 private:
-    QtSystemSession m_session;
+    std::unique_ptr<SystemSession> m_session;
     SoundEffects m_sounds;
     std::unique_ptr<FrmMain> m_window; // last: it uses the session and sounds until it goes
 };
