@@ -45,8 +45,9 @@ ScreenSize ReadScreen()
 bool GetFontSmoothing()
 {
     BOOL value = 0;
+    // Unknown counts as on: the end of the run then leaves the user's setting alone.
     if (!SystemParametersInfoW(SPI_GETFONTSMOOTHING, 0, &value, 0))
-        return false;
+        return true;
     return static_cast<short>(value & 0xFFFF) > 0;
 }
 
