@@ -1,6 +1,12 @@
 #include "bench/budget_report.h"
 
+#ifdef _WIN32
+#include <io.h>
+#define VELMORA_STDOUT_IS_TERMINAL() (_isatty(_fileno(stdout)) != 0)
+#else
 #include <unistd.h>
+#define VELMORA_STDOUT_IS_TERMINAL() (isatty(STDOUT_FILENO) != 0)
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -116,7 +122,7 @@ int RunBenchmarksWithBudgets(int argc, char **argv, const std::vector<Budget> &b
     if (benchmark::ReportUnrecognizedArguments(count, arguments.data()))
         return 2;
 
-    const bool colour = isatty(STDOUT_FILENO);
+    const bool colour = VELMORA_STDOUT_IS_TERMINAL();
     BudgetReporter reporter(colour ? benchmark::ConsoleReporter::OO_Color : benchmark::ConsoleReporter::OO_None);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
 
 #include "canvas/sound_effects.h"
 #include "controls/hand_cursor.h"
@@ -132,6 +133,10 @@ void frmMessage::PlaceButtons()
 void frmMessage::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // Centred over the window it belongs to, or the screen: not every window
+    // manager centres a frameless dialog, and a gate in a corner is easily missed.
+    const QRect over = parentWidget() ? parentWidget()->window()->geometry() : screen()->geometry();
+    move(over.center() - QPoint(width() / 2, height() / 2));
     PlaceButtons();
 }
 
