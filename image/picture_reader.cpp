@@ -10,6 +10,7 @@
 #include <cmath>
 #include <mutex>
 
+#include "image/bmp16_decoder.h"
 #include "image/picture_structure.h"
 #include "image/warning_capture.h"
 
@@ -81,7 +82,11 @@ PictureRead DecodePicture(QByteArray bytes, const QString &path, QSize decodeWit
     // Our own reading of the header first: decoders refuse an absurd size each in
     // their own way (some as a damaged header), and it must read as too large.
     const PictureLayout layout = InspectPicture(bytes, format);
-    const QSize size = reader.size();
+    QSize size = reader.size();
+    // Qt gives a BMP's height as stored, negative when the rows run top-down;
+    // our own reading has it as a number of rows.
+    if (format == "bmp" && size.height() < 0 && layout.declared.isValid())
+        size = layout.declared;
     for (const QSize claimed : {layout.declared, size}) {
         if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > kMaxPicturePixels)
             return Failure(PictureReadError::TooLarge, path,
@@ -98,8 +103,10 @@ PictureRead DecodePicture(QByteArray bytes, const QString &path, QSize decodeWit
             decodeWithin.transpose();
         reader.setScaledSize(JpegDecodeSize(size, decodeWithin));
     }
-    QImage image;
-    const bool read = reader.read(&image);
+    // Qt widens 16-bit channels by a shift (white reads 248): those are decoded here.
+    const bool ownDecoder = format == "bmp" && IsBmp16(bytes);
+    QImage image = ownDecoder ? DecodeBmp16(bytes) : QImage();
+    const bool read = ownDecoder ? !image.isNull() : reader.read(&image);
     if (!warnings.warnings().isEmpty()) {
         const QString said = warnings.warnings().join(QStringLiteral("; "));
         const bool refused = said.contains(QStringLiteral("allocation limit"));
@@ -107,7 +114,9 @@ PictureRead DecodePicture(QByteArray bytes, const QString &path, QSize decodeWit
                        QStringLiteral("is %1 (%2)").arg(refused ? QStringLiteral("too large") : QStringLiteral("damaged"), said));
     }
     if (!read || image.isNull())
-        return Failure(PictureReadError::Damaged, path, QStringLiteral("is damaged: %1").arg(reader.errorString()));
+        return Failure(PictureReadError::Damaged, path,
+                       QStringLiteral("is damaged: %1")
+                           .arg(ownDecoder ? QStringLiteral("its 16-bit pixels do not decode") : reader.errorString()));
     return {OnWhitePaper(std::move(image)), PictureReadError::None, QString()};
 }
 

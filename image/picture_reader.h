@@ -29,7 +29,8 @@ struct PictureRead {
 
 // Reads a BMP, GIF or JPEG file, whatever its extension says. The content decides
 // the format; transparent pixels come out white (paper); the EXIF orientation is
-// applied. When `decodeWithin` is valid, formats that can shrink while decoding
+// applied. A BMP reads upright whichever way its rows are stored, and its 16-bit
+// channels are scaled to the full 0..255 (white is 255, 255, 255). When `decodeWithin` is valid, formats that can shrink while decoding
 // (JPEG) may come out smaller, but never smaller than what fits `decodeWithin`
 // with the aspect ratio kept; other formats come out at full size.
 // Safe to call from several threads at once.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "image/picture_reader.h"
+#include "tests/image/bmp_bytes.h"
 #include "tests/support/file_faults.h"
 #include "tests/support/picture_bytes.h"
 
@@ -82,6 +83,38 @@ QByteArray CutMidScan(const QByteArray &jpeg)
     return jpeg.left(jpeg.size() / 2) + QByteArray("\xFF\xD9", 2);
 }
 
+// A 7 x 5 page (odd in width, so rows are padded) that differs upside down, in
+// colours every BMP of `bits` holds exactly: black and white for one bit, and
+// beyond it red and blue on steps of 255 / 31 with green full or none, which
+// five and six bits both hold.
+QImage BmpPage(int bits)
+{
+    QList<QRgb> colours = {qRgb(255, 255, 255), qRgb(0, 0, 0)};
+    if (bits > 1)
+        colours += {qRgb(255, 0, 0), qRgb(82, 255, 165), qRgb(0, 255, 255), qRgb(132, 0, 41)};
+    QImage page(7, 5, QImage::Format_RGB32);
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            page.setPixel(x, y, colours[(x + y * y + x * y / 3) % colours.size()]);
+    return page;
+}
+
+// Where two pictures of one size first differ; empty when they agree.
+QString FirstDifference(const QImage &read, const QImage &expected)
+{
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            if (const QRgb p = read.pixel(x, y), q = expected.pixel(x, y); (p & 0xFFFFFF) != (q & 0xFFFFFF))
+                return QStringLiteral("(%1, %2) reads %3 %4 %5, not %6 %7 %8")
+                    .arg(x).arg(y)
+                    .arg(qRed(p)).arg(qGreen(p)).arg(qBlue(p))
+                    .arg(qRed(q)).arg(qGreen(q)).arg(qBlue(q));
+    return QString();
+}
+
+const QList<quint32> k555 = {0x7C00, 0x03E0, 0x001F};
+const QList<quint32> k565 = {0xF800, 0x07E0, 0x001F};
+
 bool Near(QRgb pixel, QColor expected, int tolerance = 40)
 {
     return std::abs(qRed(pixel) - expected.red()) <= tolerance && std::abs(qGreen(pixel) - expected.green()) <= tolerance
@@ -89,6 +122,8 @@ bool Near(QRgb pixel, QColor expected, int tolerance = 40)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(BmpForm)
 
 class TestPictureReader : public QObject {
     Q_OBJECT
@@ -141,6 +176,95 @@ private slots:
         const Difference difference = Compare(read.image, page);
         QVERIFY2(difference.largest <= largest, qPrintable(QString::number(difference.largest)));
         QVERIFY2(difference.mean <= 6.0, qPrintable(QString::number(difference.mean)));
+    }
+
+    // Rows stored from the top (a negative height) are an ordinary BMP.
+    void topDownBmpReadsAsBottomUp_data()
+    {
+        QTest::addColumn<BmpForm>("form");
+        QTest::newRow("1 bit") << BmpForm{1};
+        QTest::newRow("4 bits") << BmpForm{4};
+        QTest::newRow("8 bits") << BmpForm{8};
+        QTest::newRow("16 bits, 5-5-5 plain") << BmpForm{16};
+        QTest::newRow("16 bits, 5-5-5 in bit fields") << BmpForm{16, k555};
+        QTest::newRow("16 bits, 5-6-5 in bit fields") << BmpForm{16, k565};
+        QTest::newRow("16 bits, 5-6-5 in a version 5 header") << BmpForm{16, k565, false, 124};
+        QTest::newRow("24 bits") << BmpForm{24};
+        QTest::newRow("32 bits") << BmpForm{32};
+        QTest::newRow("32 bits in bit fields") << BmpForm{32, {0xFF0000, 0xFF00, 0xFF}};
+    }
+    void topDownBmpReadsAsBottomUp()
+    {
+        QFETCH(BmpForm, form);
+        const QImage page = BmpPage(form.bits);
+        QVERIFY(page != page.mirrored()); // a picture read upside down would show
+        const PictureRead reference = ReadPictureBytes(BmpBytes(page, BmpForm{24}), "reference.bmp");
+        QVERIFY2(reference.ok(), qPrintable(reference.detail));
+        QCOMPARE(FirstDifference(reference.image, page), QString());
+
+        form.topDown = true;
+        const QByteArray bytes = BmpBytes(page, form);
+        QVERIFY(!bytes.isEmpty());
+        const PictureRead read = ReadPicture(Write("top-down.bmp", bytes));
+        QVERIFY2(read.ok(), qPrintable(read.detail));
+        QCOMPARE(read.image.format(), QImage::Format_RGB32);
+        QCOMPARE(read.image.size(), page.size());
+        QCOMPARE(FirstDifference(read.image, reference.image), QString());
+    }
+
+    // Full intensity in five or six bits is 255: white paper must be white to be coloured.
+    void sixteenBitWhiteIsWhite_data()
+    {
+        QTest::addColumn<BmpForm>("form");
+        QTest::newRow("5-5-5 plain") << BmpForm{16};
+        QTest::newRow("5-5-5 in bit fields") << BmpForm{16, k555};
+        QTest::newRow("5-6-5 in bit fields") << BmpForm{16, k565};
+        QTest::newRow("5-6-5 in a version 5 header") << BmpForm{16, k565, false, 124};
+        QTest::newRow("5-6-5 top-down") << BmpForm{16, k565, true};
+    }
+    void sixteenBitWhiteIsWhite()
+    {
+        QFETCH(BmpForm, form);
+        QImage page(7, 5, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        page.setPixel(3, 2, qRgb(0, 0, 0));
+        const PictureRead read = ReadPictureBytes(BmpBytes(page, form), "paper.bmp");
+        QVERIFY2(read.ok(), qPrintable(read.detail));
+        QCOMPARE(read.image.format(), QImage::Format_RGB32);
+        QCOMPARE(FirstDifference(read.image, page), QString());
+    }
+
+    // Bit fields with an alpha mask: a clear pixel is paper, an opaque one its colour.
+    void sixteenBitAlphaLiesOnWhitePaper()
+    {
+        QImage page(7, 5, QImage::Format_ARGB32);
+        page.fill(qRgba(0, 0, 0, 0));
+        page.setPixel(1, 1, qRgba(255, 0, 0, 255));
+        const PictureRead read =
+            ReadPictureBytes(BmpBytes(page, BmpForm{16, {0x7C00, 0x03E0, 0x001F, 0x8000}, false, 124}), "clear.bmp");
+        QVERIFY2(read.ok(), qPrintable(read.detail));
+        QCOMPARE(read.image.format(), QImage::Format_RGB32);
+        QCOMPARE(read.image.pixel(1, 1), qRgb(255, 0, 0));
+        QCOMPARE(read.image.pixel(4, 3), qRgb(255, 255, 255));
+    }
+
+    void truncatedTopDownBmpIsDamaged_data()
+    {
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<int>("dropped"); // bytes cut off the end; 0 keeps half the file
+        for (int bits : {8, 16, 24})
+            for (int dropped : {0, 1})
+                QTest::addRow("%d bits, %s", bits, dropped ? "all but 1 byte" : "half") << bits << dropped;
+    }
+    void truncatedTopDownBmpIsDamaged()
+    {
+        QFETCH(int, bits);
+        QFETCH(int, dropped);
+        const QByteArray whole = BmpBytes(BmpPage(bits), BmpForm{bits, {}, true});
+        const QByteArray cut = whole.left(dropped ? whole.size() - dropped : whole.size() / 2);
+        const PictureRead read = ReadPicture(Write("cut.bmp", cut));
+        QCOMPARE(read.error, PictureReadError::Damaged);
+        QVERIFY(read.image.isNull());
     }
 
     void transparentGifLiesOnWhitePaper()
@@ -249,6 +373,14 @@ private slots:
         qToLittleEndian<qint32>(100000, bmp.data() + 18);
         qToLittleEndian<qint32>(100000, bmp.data() + 22);
         QTest::newRow("bmp 100000 x 100000") << bmp;
+        qToLittleEndian<qint32>(-100000, bmp.data() + 22);
+        QTest::newRow("bmp 100000 x 100000, top-down") << bmp;
+        qToLittleEndian<qint32>(INT_MIN, bmp.data() + 22);
+        QTest::newRow("bmp 100000 x 2^31, top-down") << bmp;
+        QByteArray bmp16 = BmpBytes(BmpPage(16), BmpForm{16, k565, true});
+        qToLittleEndian<qint32>(100000, bmp16.data() + 18);
+        qToLittleEndian<qint32>(-100000, bmp16.data() + 22);
+        QTest::newRow("bmp 16 bits, 100000 x 100000, top-down") << bmp16;
         QByteArray gif = EncodeGif(Page());
         const qsizetype descriptor = 13 + 3 * 256;
         QCOMPARE(gif.at(descriptor), ',');
