@@ -17,6 +17,9 @@ FrmMain::FrmMain(MainWindowServices services, QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Velmora"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.png")));
+    // Until a file says otherwise: quitting asks, bubbles at medium speed.
+    Settings.QuitNeedsPermission = true;
+    Settings.BubbleSpeed = kSpeedMedium;
     Timer1.setInterval(16); // about 64 ticks a second, as the palette's speeds assume
     CreateControls();
     ConnectFunctionButtons();

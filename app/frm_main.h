@@ -9,6 +9,7 @@
 
 #include "canvas/corner_watch.h"
 #include "controls/ani_cursor.h"
+#include "parental/settings_file.h"
 
 class CanvasView;
 class frmOpen;
@@ -77,15 +78,12 @@ public:
 
     // Members other windows read.
     int Tool = 0;
-    bool Use_Parental_password = false;
-    QString Parental_Password;
-    QString Parental_Password_Hint;
+    // The settings file's values, owned here alone; every window and gate reads
+    // them through this value when it acts.
+    MainWindowSettings Settings;
     QString CurrentPicture;
     bool Loaded = false;
     qint32 Workon_color = -1;
-    bool QuitNeedsPermission = true;
-    bool AutoHideButtons = false;
-    float BubbleSpeed = 4;
     bool Play_Sound() const;
 
     // How far strokes vary the current colour (normal colours).

@@ -41,11 +41,11 @@ void FrmMain::ConnectColouring()
             Pc->setVisible(true);
     });
     ConnectCrazyColours(c[3], [this](int jitter) {
-        if (m_services.sounds)
-            m_services.sounds->PlaySoundEffect(SoundKind::kClick);
         ColourJitterRange = jitter;
         P->engine().SetColourJitter(jitter);
     });
+    // A release off the button still switches the mode, but only a click clicks.
+    connect(c[3], &pButton::Click, this, &FrmMain::PlayClick);
     for (int i = 0; i < int(pTool.size()); ++i)
         connect(pTool[i], &pButton::MouseUp, this, [this, i] { pTool_MouseUp(i); });
 }
@@ -69,7 +69,7 @@ void FrmMain::pTool_MouseUp(int index)
 
 void FrmMain::Timer1_Timer()
 {
-    if (AutoHideButtons) {
+    if (Settings.AutoHideButtons) {
         const QPoint pointer = mapFromGlobal(QCursor::pos());
         const bool inCorner = CornerWatch::InCorner(pointer, CornerWidth, pFunc[0]->height());
         const bool visible = m_corner.Tick(inCorner, pFunc[0]->isVisible());

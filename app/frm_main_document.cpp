@@ -49,8 +49,7 @@ bool FrmMain::AskPictureBrowser(QString &chosen)
             BrowserServices services;
             services.programFolder = programFolder();
             services.sounds = m_services.sounds;
-            services.parental = {Parental_Password, Parental_Password_Hint};
-            services.useParentalPassword = Use_Parental_password;
+            services.settings = &Settings;
             services.colouringTimer = &Timer1;
             services.colouringWindow = this;
             // The browser has unloaded itself by then.
@@ -157,7 +156,7 @@ void FrmMain::ShowNoticeOverColouring(const QString &childText, const QString &p
 {
     const bool timerWasActive = Timer1.isActive();
     Timer1.stop();
-    ShowNotice(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this, childText, parentText);
+    ShowNotice(m_services.sounds, Settings.Parental(), this, childText, parentText);
     if (timerWasActive)
         Timer1.start();
 }

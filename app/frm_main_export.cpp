@@ -96,7 +96,7 @@ void FrmMain::PrintPicture()
 void FrmMain::ShowPrintError()
 {
     Timer1.stop();
-    ShowNotice(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this,
+    ShowNotice(m_services.sounds, Settings.Parental(), this,
                QStringLiteral("Oh no! Your picture could not be printed. Call someone for help!"),
                QStringLiteral("Before printing, a temporary file has to be created in the application directory. This "
                               "was not possible. Please make sure there is enough space in the disk and that the disk "

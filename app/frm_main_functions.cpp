@@ -45,7 +45,7 @@ void FrmMain::ConnectFunctionButtons()
 bool FrmMain::Prompt(const char *parentText, const char *childText, bool passwordRequired)
 {
     Timer1.stop();
-    return AskGrownUp(m_services.sounds, {Parental_Password, Parental_Password_Hint}, this, QString::fromUtf8(childText),
+    return AskGrownUp(m_services.sounds, Settings.Parental(), this, QString::fromUtf8(childText),
                       QString::fromUtf8(parentText), passwordRequired);
 }
 
@@ -53,15 +53,16 @@ void FrmMain::pFunc_Click(int index)
 {
     switch (index) {
     case 0: {
-        const GateTexts &texts = QuitNeedsPermission ? kQuitNeedingPermission : kQuitAllowed;
-        const bool confirmed = Prompt(texts.parent, texts.child, QuitNeedsPermission && Use_Parental_password);
+        const GateTexts &texts = Settings.QuitNeedsPermission ? kQuitNeedingPermission : kQuitAllowed;
+        const bool confirmed = Prompt(texts.parent, texts.child,
+                                      Settings.QuitNeedsPermission && Settings.Use_Parental_password);
         Timer1.start();
         if (confirmed)
             Form_Unload();
         return; // no common ending
     }
     case 1:
-        if (!Prompt(kSaveAs.parent, kSaveAs.child, Use_Parental_password)) {
+        if (!Prompt(kSaveAs.parent, kSaveAs.child, Settings.Use_Parental_password)) {
             Timer1.start();
             break;
         }
@@ -69,14 +70,14 @@ void FrmMain::pFunc_Click(int index)
             return; // saved: no common ending
         break;
     case 2:
-        if (!Prompt(kPrint.parent, kPrint.child, Use_Parental_password)) {
+        if (!Prompt(kPrint.parent, kPrint.child, Settings.Use_Parental_password)) {
             Timer1.start();
             return; // no common ending
         }
         PrintPicture();
         break;
     case 3:
-        if (Prompt(kAbout.parent, kAbout.child, Use_Parental_password)) {
+        if (Prompt(kAbout.parent, kAbout.child, Settings.Use_Parental_password)) {
             SetToolCursor(m_canvasCursor, P, Tool, true);
             frmSplash about(&Timer1, programFolder(), this);
             about.setForm_style(0);
@@ -86,7 +87,7 @@ void FrmMain::pFunc_Click(int index)
         Timer1.start();
         break;
     case 4:
-        if (Prompt(kSettings.parent, kSettings.child, Use_Parental_password))
+        if (Prompt(kSettings.parent, kSettings.child, Settings.Use_Parental_password))
             ChangeSettings();
         Timer1.start();
         SetToolCursor(m_canvasCursor, P, Tool, false);

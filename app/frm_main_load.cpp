@@ -70,13 +70,13 @@ bool FrmMain::Form_Load()
     QDir().mkpath(FindIgnoringCase(programFolder(), QStringLiteral("colored pictures")));
 
     for (pButton *button : pFunc)
-        button->setVisible(!AutoHideButtons);
+        button->setVisible(!Settings.AutoHideButtons);
     LoadButtonFaces();
 
     if (firstPass)
-        Pc->Build(BubbleSpeed);
+        Pc->Build(Settings.BubbleSpeed);
     else
-        Pc->SetBubbleSpeed(BubbleSpeed);
+        Pc->SetBubbleSpeed(Settings.BubbleSpeed);
 
     if (firstPass) {
         Loaded = true;
@@ -114,17 +114,11 @@ bool FrmMain::CheckDisplay()
 bool FrmMain::ReadSettings()
 {
     const auto read = [this] {
-        MainWindowSettings settings{Play_Sound(),  QuitNeedsPermission, AutoHideButtons,       Use_Parental_password,
-                                    BubbleSpeed,   Parental_Password,   Parental_Password_Hint};
-        const bool ok = ReadMainWindowSettings(SettingsFilePath(programFolder()), settings);
+        // Lines after a fault keep the values of the last pass.
+        Settings.Play_Sound = Play_Sound();
+        const bool ok = ReadMainWindowSettings(SettingsFilePath(programFolder()), Settings);
         if (m_services.sounds)
-            m_services.sounds->SetPlay_Sound(settings.Play_Sound);
-        QuitNeedsPermission = settings.QuitNeedsPermission;
-        AutoHideButtons = settings.AutoHideButtons;
-        Use_Parental_password = settings.Use_Parental_password;
-        BubbleSpeed = settings.BubbleSpeed;
-        Parental_Password = settings.Parental_Password;
-        Parental_Password_Hint = settings.Parental_Password_Hint;
+            m_services.sounds->SetPlay_Sound(Settings.Play_Sound);
         return ok;
     };
     if (read())
@@ -157,6 +151,7 @@ void FrmMain::LoadButtonFaces()
     c[3]->SetPressed(false);
     c[3]->SetEnabled(false);
     ColourJitterRange = 10;
+    P->engine().SetColourJitter(ColourJitterRange); // the strokes follow the released button
     Timer1.stop();
     pTool[0]->SetPressed(true);
     pTool[0]->SetEnabled(false);

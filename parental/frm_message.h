@@ -2,16 +2,13 @@
 
 #include <QDialog>
 
+#include "parental/settings_file.h"
+
 class QLabel;
 class QLineEdit;
 class SoundEffects;
 class pButton;
 
-// What the child-facing gate checks a password against.
-struct ParentalPassword {
-    QString password;
-    QString hint;
-};
 
 // The child-facing gate in front of the grown-ups' functions: a friendly
 // message for the child, a folded-away message for the grown-up, OK and Cancel
@@ -45,6 +42,7 @@ public:
     pButton *UnfoldButton() const { return m_unfold; }
     QLineEdit *PasswordBox() const { return m_password; }
     QString ParentText() const;
+    QString ChildText() const;
 
 public Q_SLOTS:
     void reject() override;

@@ -20,7 +20,15 @@ inline constexpr int kSpeedSlow = 10;
 // The settings file of the program folder, whatever the case of its name.
 QString SettingsFilePath(const QString &programFolder);
 
-// What the colouring window keeps of the settings.
+// What a gate checks a password against.
+struct ParentalPassword {
+    QString password;
+    QString hint;
+};
+
+// The settings as the program uses them: read once per start-up pass and
+// shared by every window through one reference, so a gate always asks with
+// the settings as they are now.
 struct MainWindowSettings {
     bool Play_Sound = false;
     bool QuitNeedsPermission = false;
@@ -29,6 +37,8 @@ struct MainWindowSettings {
     float BubbleSpeed = 0;
     QString Parental_Password;
     QString Parental_Password_Hint;
+
+    ParentalPassword Parental() const { return {Parental_Password, Parental_Password_Hint}; }
 };
 
 // Reads the file line by line into `settings`. False when the file is missing,
@@ -51,9 +61,9 @@ struct OptionsValues {
 };
 
 // Reads the file into `values` line by line, stopping at the first fault (a
-// check-box line that is not a number from 0 to 2, a speed line that is not a
-// number, fewer than seven lines). A speed other than 2, 4 or 10 leaves the
-// speed as it was. False on any fault.
+// check-box line that is not a number from 0 to 2, a speed line the colouring
+// window cannot use either, fewer than seven lines). A usable speed other than
+// 2, 4 or 10 leaves the speed as it was. False on any fault.
 bool ReadOptionsValues(const QString &path, OptionsValues &values);
 
 // The seven lines as the file holds them, each without its line end.

@@ -184,8 +184,6 @@ bool frmOpen::Form_Load()
     }
     Pmb->SetSheet(std::move(sheet));
     m_scroll.SetSizes(PB->height(), Pmb->Sheet().height);
-    for (pButton *control : {cScroll[0], cScroll[1], sBall})
-        control->SetEnabled(m_scroll.CanScroll());
     PlaceBall();
     Pmb->show();
     return true;
@@ -195,7 +193,7 @@ void frmOpen::ShowLoadFailure()
 {
     if (m_services.colouringTimer)
         m_services.colouringTimer->stop();
-    ShowNotice(m_services.sounds, m_services.parental, parentWidget(),
+    ShowNotice(m_services.sounds, CurrentSettings().Parental(), parentWidget(),
                QStringLiteral("Oh no! something strange has happened! Call someone who can help you!"),
                QStringLiteral("There was a problem loading the pictures. Make sure that none of them are damaged. If "
                               "you do not know what the problem is, please reinstall Velmora. Press OK to exit the "

@@ -19,8 +19,9 @@ class pButton;
 struct BrowserServices {
     QString programFolder;
     SoundEffects *sounds = nullptr;           // may be null: silent
-    ParentalPassword parental;                // checked when a grown-up is asked
-    bool useParentalPassword = false;
+    // The colouring window's settings, read when a grown-up is asked (never
+    // copied: they change when the grown-up saves new ones). Null: no password.
+    const MainWindowSettings *settings = nullptr;
     QTimer *colouringTimer = nullptr;         // paused while the library loads
     QWidget *colouringWindow = nullptr;       // enabled again on every way out
     std::function<void()> managePictures;     // the book management window, shown modally
@@ -91,11 +92,13 @@ private:
     void EnableColouringWindow();
     void MoveSheetTo(int top);
     void PlaceBall();
+    void ShowWhatCanScroll();
     void GlideTick();
     void ScrollBy(int dy);
     void BallPressed(QPointF at);
     void BallMoved(Qt::MouseButtons buttons, QPointF at);
     ScrollColumn Column() const;
+    const MainWindowSettings &CurrentSettings() const;
 
     BrowserServices m_services;
     SheetScroll m_scroll;

@@ -21,6 +21,12 @@ bool SaveBlankPage(const QString &path)
 
 } // namespace
 
+const MainWindowSettings &frmOpen::CurrentSettings() const
+{
+    static const MainWindowSettings kNone;
+    return m_services.settings ? *m_services.settings : kNone;
+}
+
 void frmOpen::cClose_Click()
 {
     if (m_services.sounds)
@@ -40,7 +46,7 @@ void frmOpen::cPicadd_Click()
     const QString folder = LibraryLayout::OwnPicturesFolder(m_services.programFolder);
     const QString path = LibraryLayout::NextOwnPicturePath(folder);
     if (!QDir().mkpath(folder) || !SaveBlankPage(path)) {
-        ShowNotice(m_services.sounds, m_services.parental, this,
+        ShowNotice(m_services.sounds, CurrentSettings().Parental(), this,
                    QStringLiteral("Help! A new picture could not be started! Call someone who can help you sort it "
                                   "out! Go!"),
                    QStringLiteral("An unknown error occurred when there was an attempt to start drawing a new picture. "
@@ -57,11 +63,11 @@ void frmOpen::pMorePics_Click()
 {
     if (m_services.sounds)
         m_services.sounds->PlayCancel();
-    if (!AskGrownUp(m_services.sounds, m_services.parental, this,
+    if (!AskGrownUp(m_services.sounds, CurrentSettings().Parental(), this,
                     QStringLiteral("Would you like more pictures? Call someone who can get them for you!"),
                     QStringLiteral("You or your child has asked for more pictures to be added to Velmora. If you "
                                    "wish to allow this, please press OK to continue."),
-                    m_services.useParentalPassword))
+                    CurrentSettings().Use_Parental_password))
         return;
 
     QCoreApplication::processEvents();

@@ -30,8 +30,7 @@ std::shared_ptr<Gate> AnswerGate(bool ok)
     auto seen = std::make_shared<Gate>();
     WhenModal<frmMessage>([seen, ok](frmMessage *gate) {
         seen->parent = gate->ParentText();
-        for (const QLabel *label : gate->findChildren<QLabel *>())
-            seen->child += label->text();
+        seen->child = gate->ChildText();
         seen->password = gate->PasswordVisible();
         (ok ? gate->OkButton() : gate->CancelButton())->Click();
     });
@@ -70,33 +69,42 @@ private Q_SLOTS:
         QTest::addColumn<int>("index");
         QTest::addColumn<bool>("quitNeedsPermission");
         QTest::addColumn<QString>("parent");
+        QTest::addColumn<QString>("child");
         QTest::addColumn<bool>("password");
         QTest::newRow("quit needing permission") << 0 << true
-            << "There was an attempt to quit Velmora. If you wish to allow this, please press OK to continue." << true;
+            << "There was an attempt to quit Velmora. If you wish to allow this, please press OK to continue."
+            << "Oh no!, something has happened when you tried to close me. Call someone who can help you!" << true;
         QTest::newRow("quit allowed: never a password") << 0 << false
-            << "There was an attempt to quit Velmora. If you wish to allow this, press OK." << false;
+            << "There was an attempt to quit Velmora. If you wish to allow this, press OK."
+            << "Are you sure you want to close this coloring book? Why don't you stay for a while?" << false;
         QTest::newRow("save") << 1 << true
-            << "There was an attempt to save the current picture. If you wish to allow this, please press OK to continue." << true;
+            << "There was an attempt to save the current picture. If you wish to allow this, please press OK to continue."
+            << "Oh no!, something happened when you tried to save your picture. Call someone who can help you!" << true;
         QTest::newRow("print") << 2 << true
-            << "There was an attempt to print the current picture. If you wish to allow this, please press OK to continue." << true;
+            << "There was an attempt to print the current picture. If you wish to allow this, please press OK to continue."
+            << "Oh no!, something happened when you tried to print your picture. Call someone who can help you!" << true;
         QTest::newRow("about") << 3 << true
-            << "There was an attempt to view the About box. If you wish to allow this, please press OK." << true;
+            << "There was an attempt to view the About box. If you wish to allow this, please press OK."
+            << "Oh no!, something has happened. Call someone who can help you!" << true;
         QTest::newRow("settings") << 4 << true
-            << "There was an attempt to open the options screen. If you wish to allow this, please press OK to continue." << true;
+            << "There was an attempt to open the options screen. If you wish to allow this, please press OK to continue."
+            << "Oh no!, something has happened. Call someone who can help you!" << true;
     }
     void eachGateSaysWhatIsAsked()
     {
         QFETCH(int, index);
         QFETCH(bool, quitNeedsPermission);
         QFETCH(QString, parent);
+        QFETCH(QString, child);
         QFETCH(bool, password);
         Opened rig;
-        rig.window.Use_Parental_password = true;
-        rig.window.Parental_Password = "secret";
-        rig.window.QuitNeedsPermission = quitNeedsPermission;
+        rig.window.Settings.Use_Parental_password = true;
+        rig.window.Settings.Parental_Password = "secret";
+        rig.window.Settings.QuitNeedsPermission = quitNeedsPermission;
         const std::shared_ptr<Gate> seen = AnswerGate(false);
         rig.window.pFunc_Click(index);
         QTRY_COMPARE(seen->parent, parent);
+        QCOMPARE(seen->child, child);
         QCOMPARE(seen->password, password);
         QVERIFY(rig.window.Timer1.isActive()); // back on every way out but a confirmed quit
         QVERIFY(rig.window.isVisible());
@@ -161,6 +169,40 @@ private Q_SLOTS:
         rig.window.pFunc_Click(2);
         QVERIFY(rig.window.Timer1.isActive());
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // A printer that cannot take the page: the grown-ups hear of it once, with
+    // the notice's own texts, and the palette moves again afterwards.
+    void aFailedPrintIsTold()
+    {
+        QTemporaryDir out;
+        const QString unwritable = out.filePath("no such folder/page.pdf");
+        Opened rig({nullptr, [&unwritable](QPrinter &printer, QWidget *) {
+                        printer.setOutputFormat(QPrinter::PdfFormat);
+                        printer.setOutputFileName(unwritable);
+                        return true;
+                    }});
+        QStringList parents, children;
+        bool okOnly = false, timerStopped = false;
+        WhenModal<frmMessage>([&](frmMessage *gate) {
+            WhenModal<frmMessage>([&](frmMessage *notice) {
+                parents << notice->ParentText();
+                children << notice->ChildText();
+                okOnly = notice->CancelButton()->isHidden() && !notice->PasswordVisible();
+                timerStopped = !rig.window.Timer1.isActive();
+                notice->OkButton()->Click();
+            });
+            gate->OkButton()->Click();
+        });
+        rig.window.pFunc_Click(2);
+        QCOMPARE(children, QStringList{"Oh no! Your picture could not be printed. Call someone for help!"});
+        QCOMPARE(parents, QStringList{"Before printing, a temporary file has to be created in the application "
+                                      "directory. This was not possible. Please make sure there is enough space in "
+                                      "the disk and that the disk is not write protected."});
+        QVERIFY(okOnly);
+        QVERIFY(timerStopped);
+        QVERIFY(rig.window.Timer1.isActive());
+        QVERIFY(!QFile::exists(unwritable));
     }
 
     void aboutShowsTheAboutWindowAndPausesTheTimer()

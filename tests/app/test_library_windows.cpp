@@ -1,6 +1,8 @@
 // The colouring window's ways into the library's management windows: the
 // settings window's two links, and the browser's "more pictures", after which
 // the child chooses from the library as it now is.
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QtTest>
 
 #include "controls/combo.h"
@@ -41,6 +43,23 @@ struct Library : Rig {
         window.Form_Load();
     }
 };
+
+// Through the settings button: the gate (answered with `gatePassword` when it
+// asks), then the options window with the password switched on and set.
+void SetPasswordThroughOptions(FrmMain &window, const QString &gatePassword, const QString &password)
+{
+    WhenModal<frmMessage>([gatePassword](frmMessage *gate) {
+        gate->PasswordBox()->setText(gatePassword);
+        gate->OkButton()->Click();
+    });
+    WhenModal<frmParentalOptions>([password](frmParentalOptions *options) {
+        options->UseParentalPassword()->setChecked(true);
+        options->PasswordBox()->setText(password);
+        options->HintBox()->setText("the usual");
+        options->Link(1)->Click(); // Continue
+    });
+    window.pFunc_Click(4);
+}
 
 } // namespace
 
@@ -109,6 +128,46 @@ private Q_SLOTS:
         rig.window.OpenCommand();
         QVERIFY(managed);
         QCOMPARE(browsers, 2);
+    }
+
+
+    // The browser stays loaded between uses; its gate must still ask with the
+    // password as the grown-up last saved it.
+    void theBrowsersGateAsksWithTheSettingsAsTheyAreNow()
+    {
+        Library rig;
+        WhenModal<frmOpen>([](frmOpen *browser) { browser->cClose_Click(); });
+        rig.window.OpenCommand();
+        QVERIFY(rig.window.Browser()); // made before the settings change
+
+        SetPasswordThroughOptions(rig.window, QString(), "first");
+        QVERIFY(rig.window.Settings.Use_Parental_password);
+        SetPasswordThroughOptions(rig.window, "first", "second");
+        QCOMPARE(rig.window.Settings.Parental_Password, QStringLiteral("second"));
+
+        bool asked = false, oldRefused = false, managed = false;
+        modal_detail::Answered().clear(); // the same browser, shown again
+        WhenModal<frmOpen>([&](frmOpen *browser) {
+            WhenModal<frmMessage>([&](frmMessage *gate) {
+                asked = gate->PasswordVisible();
+                gate->PasswordBox()->setText("first");
+                gate->OkButton()->Click(); // shows the password row
+                gate->OkButton()->Click();
+                oldRefused = gate->isVisible();
+                WhenModal<frmManagePictures>([&](frmManagePictures *manage) {
+                    managed = true;
+                    manage->reject();
+                    WhenModal<frmOpen>([](frmOpen *again) { again->cClose_Click(); });
+                });
+                gate->PasswordBox()->setText("second");
+                gate->OkButton()->Click();
+            });
+            browser->pMorePics_Click();
+        });
+        rig.window.OpenCommand();
+        QVERIFY(asked);
+        QVERIFY(oldRefused);
+        QVERIFY(managed);
     }
 };
 

@@ -1,6 +1,8 @@
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -95,8 +97,8 @@ private Q_SLOTS:
         QVERIFY(rig.window.Loaded);
         QVERIFY(rig.window.isVisible());
         QVERIFY(rig.recorded.sounds.Play_Sound());
-        QVERIFY(rig.window.QuitNeedsPermission);
-        QCOMPARE(rig.window.BubbleSpeed, 4.0f);
+        QVERIFY(rig.window.Settings.QuitNeedsPermission);
+        QCOMPARE(rig.window.Settings.BubbleSpeed, 4.0f);
         QCOMPARE(rig.window.Workon_color, -1);
         QVERIFY(QDir(rig.root.path()).exists("colored pictures"));
         QVERIFY(rig.session.filterInstalled);
@@ -151,9 +153,9 @@ private Q_SLOTS:
         QCOMPARE(rig.session.smoothingChanges, 1);
         QCOMPARE(rig.session.filterInstalls, 1);
         QVERIFY(!rig.recorded.sounds.Play_Sound());
-        QVERIFY(rig.window.AutoHideButtons);
-        QVERIFY(rig.window.Use_Parental_password);
-        QCOMPARE(rig.window.Parental_Password, QStringLiteral("secret"));
+        QVERIFY(rig.window.Settings.AutoHideButtons);
+        QVERIFY(rig.window.Settings.Use_Parental_password);
+        QCOMPARE(rig.window.Settings.Parental_Password, QStringLiteral("secret"));
         for (pButton *button : rig.window.pFunc)
             QVERIFY(button->isHidden());
     }
@@ -195,7 +197,32 @@ private Q_SLOTS:
         QCOMPARE(messages[1], QStringLiteral("You must enter a password in order to continue."));
         QCOMPARE(ContentsOf(rig.root.filePath("Settings.ini")), QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n"));
         QVERIFY(rig.window.Loaded);
-        QVERIFY(!rig.window.Use_Parental_password);
+        QVERIFY(!rig.window.Settings.Use_Parental_password);
+    }
+
+    // The options window wrote a file that still cannot be read (no speed was
+    // chosen, so line 5 is empty): the run ends, saying why.
+    void aSecondFailedReadEndsTheRun()
+    {
+        Rig rig;
+        QStringList messages;
+        AnswerMessage(messages); // the options window's explanation
+        WhenModal<frmParentalOptions>([&messages](frmParentalOptions *options) {
+            QTest::mouseClick(options->UseParentalPassword(), Qt::LeftButton);
+            options->SpeedButton(0)->group()->setExclusive(false);
+            for (int i = 0; i < 3; ++i)
+                options->SpeedButton(i)->setChecked(false);
+            AnswerMessage(messages);
+            options->Link(1)->Click();
+        });
+        QVERIFY(!rig.window.Form_Load());
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages[1], QStringLiteral("Velmora was unable to create a settings file. This is an serious error and "
+                                             "program cannot continue. Make sure that the disk you are using is not "
+                                             "write protected."));
+        QCOMPARE(ContentsOf(rig.root.filePath("Settings.ini")), QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n\r\n\r\n"));
+        QVERIFY(!rig.session.filterInstalled);
+        QVERIFY(!rig.session.fontSmoothing); // put back as it was
     }
 
     void cancellingTheFirstRunEndsAndRestores()
@@ -264,7 +291,7 @@ private Q_SLOTS:
         });
         rig.window.pFunc_Click(4);
         QCOMPARE(messages.size(), 1);
-        QVERIFY(rig.window.AutoHideButtons);
+        QVERIFY(rig.window.Settings.AutoHideButtons);
         for (pButton *button : rig.window.pFunc)
             QVERIFY(button->isHidden());
         QCOMPARE(rig.session.filterInstalls, 1);
