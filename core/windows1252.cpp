@@ -1,5 +1,7 @@
 #include "core/windows1252.h"
 
+#include <QList>
+
 namespace {
 
 // 0x80..0x9F differ from Latin-1; 0 marks the five bytes the code page leaves undefined,
@@ -48,4 +50,16 @@ QByteArray ToWindows1252(const QString &text)
         bytes.append(byte);
     }
     return bytes;
+}
+
+QString Windows1252Lacks(const QString &text)
+{
+    QString lacking;
+    for (const uint codePoint : text.toUcs4()) {
+        const char32_t unicode = codePoint;
+        const QString character = QString::fromUcs4(&unicode, 1); // a pair of halves for an emoji
+        if (FromWindows1252(ToWindows1252(character)) != character && !lacking.contains(character))
+            lacking += character;
+    }
+    return lacking;
 }

@@ -8,3 +8,7 @@
 // unchanged. Characters the code page lacks are written as '?'.
 QString FromWindows1252(const QByteArray &bytes);
 QByteArray ToWindows1252(const QString &text);
+
+// The characters of `text` the code page cannot hold, each once, in the order
+// they first appear; empty when the whole text can be kept.
+QString Windows1252Lacks(const QString &text);

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "core/case_insensitive_path.h"
+#include "core/windows1252.h"
 #include "parental/frm_parent_message.h"
 
 namespace {
@@ -28,6 +29,18 @@ void ShowFileValue(QCheckBox *box, int value)
 }
 
 constexpr int kSpeeds[3] = {kSpeedFast, kSpeedMedium, kSpeedSlow};
+
+// The characters of `text` the settings file cannot keep, listed for a
+// message ("ł, ж"); empty when it can keep them all.
+QString UnkeptCharacters(const QString &text)
+{
+    QStringList listed;
+    for (const uint codePoint : Windows1252Lacks(text).toUcs4()) {
+        const char32_t unicode = codePoint;
+        listed << QString::fromUcs4(&unicode, 1);
+    }
+    return listed.join(QStringLiteral(", "));
+}
 
 } // namespace
 
@@ -138,6 +151,20 @@ void frmParentalOptions::Continue()
             m_hint->setFocus();
             return;
         }
+    }
+    // The file holds Windows-1252 text: any other character would come back as
+    // "?", and the grown-up's own password would be refused from then on.
+    for (QLineEdit *box : {m_password, m_hint}) {
+        const QString unkept = UnkeptCharacters(box->text());
+        if (unkept.isEmpty())
+            continue;
+        ShowParentMessage(this, QStringLiteral("The %1 contains characters that Velmora cannot keep: %2\r\n\r\n"
+                                               "Please choose one without them. Letters of Western European "
+                                               "languages, numbers and the usual signs can be kept.")
+                                    .arg(box == m_password ? QStringLiteral("password") : QStringLiteral("password hint"),
+                                         unkept));
+        box->setFocus();
+        return;
     }
     const FileReplaceResult written = WriteSettingsFile(SettingsFilePath(m_programFolder), ValuesShown());
     if (!written.ok()) {

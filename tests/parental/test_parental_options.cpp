@@ -163,6 +163,53 @@ private Q_SLOTS:
         QCOMPARE(ContentsOf(m_settings), kReadable);
     }
 
+    // The file keeps Windows-1252 text; anything else would come back as "?"
+    // and lock the grown-up out with their own password.
+    void refusesAPasswordTheFileCannotKeep_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QString>("refused"); // what the message lists; empty: saved
+        QTest::newRow("Cyrillic") << QString::fromUtf8("пароль") << "ours" << QString::fromUtf8("п, а, р, о, л, ь");
+        QTest::newRow("Greek, a letter once") << QString::fromUtf8("αβα1") << "ours" << QString::fromUtf8("α, β");
+        QTest::newRow("Polish beside kept letters") << QString::fromUtf8("Łódź") << "ours" << QString::fromUtf8("Ł, ź");
+        QTest::newRow("emoji") << QString::fromUtf8("cat\U0001F431") << "ours" << QString::fromUtf8("\U0001F431");
+        QTest::newRow("in the hint") << "secret" << QString::fromUtf8("наш кот") << QString::fromUtf8("н, а, ш, к, о, т");
+        QTest::newRow("Western European and the euro") << QString::fromUtf8("Café€") << QString::fromUtf8("Größe ½")
+                                                       << QString();
+    }
+    void refusesAPasswordTheFileCannotKeep()
+    {
+        QFETCH(QString, password);
+        QFETCH(QString, hint);
+        QFETCH(QString, refused);
+        QVERIFY(WriteFile(m_settings, kReadable));
+        frmParentalOptions window(m_root->path());
+        window.show();
+        window.PasswordBox()->setText(password);
+        window.HintBox()->setText(hint);
+        QStringList messages;
+        NoteNextMessage(messages);
+        Click(window.Link(Continue));
+        if (refused.isEmpty()) {
+            QVERIFY(window.Saved());
+            OptionsValues read;
+            QVERIFY(ReadOptionsValues(m_settings, read));
+            QCOMPARE(read.password, password);
+            QCOMPARE(read.hint, hint);
+            return;
+        }
+        QCOMPARE(messages.size(), 1);
+        const QString field = hint.isEmpty() || hint == "ours" ? "password" : "password hint";
+        QCOMPARE(messages[0], QStringLiteral("The %1 contains characters that Velmora cannot keep: %2\n\nPlease choose "
+                                             "one without them. Letters of Western European languages, numbers and "
+                                             "the usual signs can be kept.")
+                                  .arg(field, refused));
+        QVERIFY(!window.Saved());
+        QVERIFY(window.isVisible());
+        QCOMPARE(ContentsOf(m_settings), kReadable);
+    }
+
     void managementLinksCheckTheirFolders()
     {
         QVERIFY(WriteFile(m_settings, kReadable));
