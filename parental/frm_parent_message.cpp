@@ -46,8 +46,8 @@ frmParentMessage::frmParentMessage(QWidget *parent)
     layout->addWidget(m_message);
     layout->addLayout(links);
 
-    connect(m_continue, &HyperLink::Click, this, [this] { Choose(false); });
-    connect(m_cancel, &HyperLink::Click, this, [this] { Choose(true); });
+    connect(m_continue, &HyperLink::Click, this, [this] { Choose(true); });
+    connect(m_cancel, &HyperLink::Click, this, [this] { Choose(false); });
     FitToMessage();
 }
 
@@ -60,16 +60,17 @@ void frmParentMessage::SetMessage(const QString &message)
 
 void frmParentMessage::SetCancelVisible(bool visible)
 {
+    m_cancelShown = visible;
     m_cancel->setVisible(visible);
 }
 
-void frmParentMessage::Choose(bool cancelled)
+void frmParentMessage::Choose(bool continued)
 {
-    m_cancelled = cancelled;
-    if (cancelled)
-        reject();
-    else
+    m_continued = continued;
+    if (continued)
         accept();
+    else
+        reject();
 }
 
 void frmParentMessage::FitToMessage()
@@ -90,11 +91,11 @@ void frmParentMessage::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Choose(false);
+        Choose(true);
         return;
     case Qt::Key_Escape:
         // Without a Cancel link the only way on is Continue.
-        Choose(!m_cancel->isHidden());
+        Choose(!m_cancelShown);
         return;
     default:
         QDialog::keyPressEvent(event);

@@ -15,8 +15,9 @@ public:
 
     void SetMessage(const QString &message);
     void SetCancelVisible(bool visible);
-    // True once Cancel was chosen.
-    bool Cancelled() const { return m_cancelled; }
+    // With Cancel shown, every way out but Continue is Cancel: the link, Escape,
+    // and a close from outside (the window manager's close button, Alt+F4).
+    bool Cancelled() const { return m_cancelShown && !m_continued; }
 
     HyperLink *ContinueLink() const { return m_continue; }
     HyperLink *CancelLink() const { return m_cancel; }
@@ -26,13 +27,14 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void Choose(bool cancelled);
+    void Choose(bool continued);
     void FitToMessage();
 
     QLabel *m_message;
     HyperLink *m_continue;
     HyperLink *m_cancel;
-    bool m_cancelled = false;
+    bool m_cancelShown = true;
+    bool m_continued = false;
 };
 
 // Shows a fresh message window modally; returns true when the grown-up chose Cancel.

@@ -62,6 +62,18 @@ private Q_SLOTS:
         QVERIFY(!ShowParentMessage(nullptr, "Enter continues", true));
     }
 
+    // A close from outside (a window manager's close button, Alt+F4) never
+    // answers a question with yes.
+    void aCloseFromOutsideIsCancelWhereCancelShows()
+    {
+        for (const bool cancelVisible : {true, false}) {
+            WhenModal<frmParentMessage>([](frmParentMessage *w) { w->close(); });
+            QCOMPARE(ShowParentMessage(nullptr, "Delete the pictures?", cancelVisible), cancelVisible);
+            WhenModal<frmParentMessage>([](frmParentMessage *w) { w->reject(); });
+            QCOMPARE(ShowParentMessage(nullptr, "Delete the pictures?", cancelVisible), cancelVisible);
+        }
+    }
+
     void withoutPasswordOneOkCloses()
     {
         Gate gate(false);
