@@ -36,9 +36,9 @@ void CheckSplit(QByteArrayView bytes, const PackContents &pack)
         pictures.append({pack.names.at(i + 1), pack.parts.at(i).toByteArray()});
     QString error;
     const QByteArray rebuilt = BuildPack(pack.names.first(), pictures, error);
-    bool storable = true;
-    for (const QString &name : pack.names)
-        storable = storable && IsPlainPackName(name);
+    bool storable = PackBookNameFault(pack.names.first()).isEmpty();
+    for (qsizetype i = 1; i < pack.names.size(); ++i)
+        storable = storable && PackPictureNameFault(pack.names.at(i)).isEmpty();
     FUZZ_CHECK(rebuilt.isEmpty() != storable);
     FUZZ_CHECK(!storable || rebuilt == bytes);
 }

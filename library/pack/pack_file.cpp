@@ -6,8 +6,10 @@
 
 namespace {
 
+enum class NameOf { Book, Picture };
+
 // The name's Windows-1252 bytes, or an explanation of why it cannot be stored.
-bool HeaderBytes(const QString &name, QByteArray &bytes, QString &error)
+bool HeaderBytes(const QString &name, NameOf kind, QByteArray &bytes, QString &error)
 {
     if (name.isEmpty()) {
         // A drive's or the file system's top folder has no name to give the book.
@@ -28,6 +30,13 @@ bool HeaderBytes(const QString &name, QByteArray &bytes, QString &error)
                     .arg(name);
         return false;
     }
+    // An import refuses these, so a pack is never made with them.
+    const QString fault = kind == NameOf::Book ? PackBookNameFault(name) : PackPictureNameFault(name);
+    if (!fault.isEmpty()) {
+        error = QStringLiteral("The name \"%1\" cannot be stored in a Picture Pack: it %2. Please rename it.")
+                    .arg(name, fault);
+        return false;
+    }
     return true;
 }
 
@@ -37,12 +46,12 @@ QByteArray BuildPack(const QString &bookName, const QList<PackPicture> &pictures
 {
     const QByteArray marker = PackMarker();
     QByteArray header;
-    if (!HeaderBytes(bookName, header, error))
+    if (!HeaderBytes(bookName, NameOf::Book, header, error))
         return {};
     qsizetype total = header.size();
     for (const PackPicture &picture : pictures) {
         QByteArray name;
-        if (!HeaderBytes(picture.fileName, name, error))
+        if (!HeaderBytes(picture.fileName, NameOf::Picture, name, error))
             return {};
         if (picture.bytes.contains(marker)) {
             error = QStringLiteral("The picture \"%1\" cannot be put into a Picture Pack: "

@@ -31,6 +31,24 @@ PackImport BadHeader()
     return Damaged(QStringLiteral("Could not read from the header information."));
 }
 
+// A name from the header as a message can show it: control characters made
+// visible, and a long name cut short.
+QString Shown(const QString &name)
+{
+    QString shown;
+    for (const QChar c : name)
+        shown += c.category() == QChar::Other_Control ? QChar(QChar::ReplacementCharacter) : c;
+    constexpr int kLongest = 60;
+    return shown.size() > kLongest ? shown.left(kLongest) + QChar(0x2026) : shown;
+}
+
+// The header names an entry the library could not hold or would never show.
+PackImport BadName(bool book, const QString &name, const QString &fault)
+{
+    return Damaged(QStringLiteral("Could not read from the header information. The %1 name \"%2\" %3.")
+                       .arg(book ? QStringLiteral("book") : QStringLiteral("picture"), Shown(name), fault));
+}
+
 PackImport NotAddable(const QString &description)
 {
     return {false,
@@ -96,8 +114,10 @@ PackImport ImportPack(const QString &packPath, const QString &booksFolder)
     if (pack.names.size() <= pack.parts.size())
         return BadHeader();
     for (qsizetype i = 0; i <= pack.parts.size(); ++i) {
-        if (!IsPlainPackName(pack.names.at(i)))
-            return BadHeader();
+        const QString &name = pack.names.at(i);
+        const QString fault = i == 0 ? PackBookNameFault(name) : PackPictureNameFault(name);
+        if (!fault.isEmpty())
+            return BadName(i == 0, name, fault);
     }
     for (qsizetype i = 0; i < pack.parts.size(); ++i) {
         const QByteArrayView part = pack.parts.at(i);

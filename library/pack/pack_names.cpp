@@ -1,6 +1,7 @@
 #include "library/pack/pack_names.h"
 
 #include "core/limits.h"
+#include "library/library_layout.h"
 
 namespace {
 
@@ -21,7 +22,52 @@ QString FittedName(QString stem, const QString &suffix)
     return stem + suffix;
 }
 
+// CON, PRN, AUX, NUL, COM1..9 and LPT1..9 name devices on Windows, whatever follows the first dot.
+bool IsWindowsDeviceName(const QString &name)
+{
+    const QString stem = name.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    if (stem == QLatin1String("CON") || stem == QLatin1String("PRN") || stem == QLatin1String("AUX")
+        || stem == QLatin1String("NUL"))
+        return true;
+    return stem.size() == 4 && (stem.startsWith(QLatin1String("COM")) || stem.startsWith(QLatin1String("LPT")))
+           && stem.at(3) >= QLatin1Char('1') && stem.at(3) <= QLatin1Char('9');
+}
+
+// What every name must be, book or picture.
+QString CommonFault(const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("is empty");
+    if (name.toUtf8().size() > kMaxPackNameBytes)
+        return QStringLiteral("is longer than %1 bytes").arg(kMaxPackNameBytes);
+    if (!IsPlainPackName(name))
+        return QStringLiteral("is not a plain name: it holds a folder or one of the characters \\ / : * ? \" < > | "
+                              "or a control character");
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("holds only spaces");
+    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return QStringLiteral("ends in a dot or a space, which Windows does not allow");
+    if (IsWindowsDeviceName(name))
+        return QStringLiteral("is a name Windows keeps for a device");
+    return {};
+}
+
 } // namespace
+
+QString PackBookNameFault(const QString &name)
+{
+    return CommonFault(name);
+}
+
+QString PackPictureNameFault(const QString &name)
+{
+    const QString fault = CommonFault(name);
+    if (!fault.isEmpty())
+        return fault;
+    if (!LibraryLayout::IsPictureFileName(name))
+        return QStringLiteral("is not the name of a picture (.bmp, .gif or .jpg)");
+    return {};
+}
 
 bool IsPlainPackName(const QString &name)
 {

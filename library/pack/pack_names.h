@@ -11,6 +11,16 @@
 // (\ / : * ? " < > |), no control character, and at most 255 bytes in UTF-8.
 bool IsPlainPackName(const QString &name);
 
+// Why `name` cannot name a book's folder on every system, as the end of a
+// sentence ("ends in a dot or a space, which Windows does not allow"); empty
+// when it can. Beyond a plain name: some letter or digit, not only spaces; no
+// dot or space at its end; not a name Windows keeps for a device (CON, NUL, ...).
+QString PackBookNameFault(const QString &name);
+// The same for one of a book's pictures, which must also be named as one
+// (.bmp, .gif or .jpg, as the library lists them): a part called readme.txt
+// would be installed and never shown.
+QString PackPictureNameFault(const QString &name);
+
 // The first of name, name_1, name_2, ... for which `taken` (names compared
 // without regard to letter case, as the library compares them) says no. Here
 // and in FreePictureName a numbered name over kMaxPackNameBytes is shortened

@@ -66,6 +66,8 @@ private Q_SLOTS:
         QTest::newRow("name outside Windows-1252") << QStringLiteral("\u732B.bmp") << OutlineBmp()
                                                    << QStringLiteral("\"\u732B.bmp\"");
         QTest::newRow("bar in a name") << "a|b.bmp" << OutlineBmp() << "\"a|b.bmp\"";
+        QTest::newRow("not named as a picture") << "readme.txt" << OutlineBmp() << "\"readme.txt\"";
+        QTest::newRow("a name Windows keeps") << "aux.bmp" << OutlineBmp() << "\"aux.bmp\"";
         QTest::newRow("picture holding the marker") << "odd.bmp" << OutlineBmp() + PackMarker() << "\"odd.bmp\"";
     }
     void nothingWrittenWhenAPictureFails()
@@ -91,6 +93,27 @@ private Q_SLOTS:
         const PackCreation made = CreatePack(folder, {"cat.bmp"}, m_dir->filePath("book.vpk"));
         QVERIFY(!made.ok);
         QVERIFY2(made.message.contains(QStringLiteral("\u041A\u043D\u0438\u0433\u0430")), qPrintable(made.message));
+        QVERIFY(!QFile::exists(m_dir->filePath("book.vpk")));
+    }
+
+    void bookNameWindowsCannotHoldIsRefused_data()
+    {
+        QTest::addColumn<QString>("book");
+        QTest::newRow("only spaces") << "   ";
+        QTest::newRow("ends in a dot") << "Animals.";
+        QTest::newRow("ends in a space") << "Animals ";
+        QTest::newRow("a device") << "Con";
+    }
+    void bookNameWindowsCannotHoldIsRefused()
+    {
+        QFETCH(QString, book);
+        const QString folder = m_dir->filePath(book);
+        QVERIFY(QDir().mkpath(folder));
+        WriteFile(folder + "/cat.bmp", OutlineBmp());
+        const PackCreation made = CreatePack(folder, {"cat.bmp"}, m_dir->filePath("book.vpk"));
+        QVERIFY(!made.ok);
+        QVERIFY2(made.message.startsWith("The name \"" + book + "\" cannot be stored in a Picture Pack: it "),
+                 qPrintable(made.message));
         QVERIFY(!QFile::exists(m_dir->filePath("book.vpk")));
     }
 

@@ -93,10 +93,10 @@ private Q_SLOTS:
     void equalNamesAreNumbered()
     {
         const QList<QByteArray> parts{OutlineBmp(1), OutlineBmp(2), OutlineBmp(3), OutlineBmp(4)};
-        const PackImport result = Import(HandMadePack("Animals|cat.bmp|cat.bmp|CAT.bmp|cat", parts));
+        const PackImport result = Import(HandMadePack("Animals|cat.bmp|cat.bmp|CAT.bmp|cat.gif", parts));
         QVERIFY2(result.ok, qPrintable(result.message));
         const QString book = Books() + "/Animals/";
-        QCOMPARE(EntriesOf(book), (QStringList{"CAT_2.bmp", "cat", "cat.bmp", "cat_1.bmp"}));
+        QCOMPARE(EntriesOf(book), (QStringList{"CAT_2.bmp", "cat.bmp", "cat.gif", "cat_1.bmp"}));
         QCOMPARE(ContentsOf(book + "cat.bmp"), parts[0]);
         QCOMPARE(ContentsOf(book + "cat_1.bmp"), parts[1]);
         QCOMPARE(ContentsOf(book + "CAT_2.bmp"), parts[2]);
@@ -151,24 +151,45 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<int>("parts");
+        QTest::addColumn<QString>("named"); // what the second line must name; empty: no entry to name
         const QByteArray longName(256, 'a');
         const QList<QByteArray> names{"..", ".", "..\\..\\x", "/etc/x", "C:\\x", "C:", "a/b", "../x", "a*b",
                                       "a?b", "a\"b", "a<b", "a>b", "", "a\tb", "a\x01" "b", "a\x81" "b", longName};
         for (const QByteArray &name : names) {
-            QTest::addRow("book %s", name.toPercentEncoding().constData()) << name + "|cat.bmp" << 1;
-            QTest::addRow("file %s", name.toPercentEncoding().constData()) << "Animals|cat.bmp|" + name << 2;
+            QTest::addRow("book %s", name.toPercentEncoding().constData()) << name + "|cat.bmp" << 1 << "The book name \"";
+            QTest::addRow("file %s", name.toPercentEncoding().constData())
+                << "Animals|cat.bmp|" + name << 2 << "The picture name \"";
         }
-        QTest::newRow("a part without a name") << QByteArray("Animals|cat.bmp") << 2;
-        QTest::newRow("no names at all") << QByteArray("Animals") << 1;
+        // Names a book folder cannot take on Windows, or that the library would never list as pictures.
+        for (const char *name : {"   ", "Animals.", "Animals ", "CON", "lpt1"})
+            QTest::addRow("book '%s'", name) << QByteArray(name) + "|cat.bmp" << 1
+                                             << "The book name \"" + QString(name) + "\"";
+        for (const char *name : {"readme.txt", "setup.exe", "picture", "cat.bmp.", "cat.bmp ", "nul.bmp", "Com3.gif"})
+            QTest::addRow("picture '%s'", name)
+                << "Animals|cat.bmp|" + QByteArray(name) << 2 << "The picture name \"" + QString(name) + "\"";
+        QTest::newRow("a part without a name") << QByteArray("Animals|cat.bmp") << 2 << QString();
+        QTest::newRow("no names at all") << QByteArray("Animals") << 1 << QString();
     }
     void hostileNames()
     {
         QFETCH(QByteArray, header);
         QFETCH(int, parts);
+        QFETCH(QString, named);
         WriteFile(PackPath(), HandMadePack(header, QList<QByteArray>(parts, OutlineBmp())));
         const QStringList before = TreeOf(m_dir->path());
-        ExpectNothingMade(ImportPack(PackPath(), Books()), kHeaderMessage, before);
+        const PackImport result = ImportPack(PackPath(), Books());
         QVERIFY(!QFile::exists("/etc/x"));
+        if (named.isEmpty()) {
+            ExpectNothingMade(result, kHeaderMessage, before);
+            return;
+        }
+        const QStringList lines = result.message.split("\r\n");
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0] + "\r\n", kDamagedStart);
+        QVERIFY2(lines[1].startsWith("Could not read from the header information. " + named), qPrintable(lines[1]));
+        QCOMPARE("\r\n" + lines[2], kDamagedEnd);
+        QVERIFY(!result.ok);
+        QCOMPARE(TreeOf(m_dir->path()), before);
     }
 
     void partThatIsNoPicture_data()
