@@ -38,6 +38,17 @@ std::optional<double> NumberOf(const QString &line)
     return value;
 }
 
+// The one rule for line 5, shared by both readers: the palette divides by the
+// speed's whole part, so below 1 (or past a float's range, where a bubble
+// would never move) the file cannot be used.
+std::optional<double> BubbleSpeedOf(const QString &line)
+{
+    const std::optional<double> number = NumberOf(line);
+    if (!number || std::floor(*number) < 1 || std::floor(*number) > std::numeric_limits<float>::max())
+        return std::nullopt;
+    return number;
+}
+
 QString NumberLine(int value)
 {
     return QStringLiteral(" %1 ").arg(value);
@@ -63,6 +74,13 @@ bool ReadMainWindowSettings(const QString &path, MainWindowSettings &settings)
             (index == 5 ? settings.Parental_Password : settings.Parental_Password_Hint) = line;
             continue;
         }
+        if (index == 4) {
+            const std::optional<double> speed = BubbleSpeedOf(line);
+            if (!speed)
+                return false;
+            settings.BubbleSpeed = float(std::floor(*speed));
+            continue;
+        }
         const std::optional<double> number = NumberOf(line);
         if (!number)
             return false;
@@ -72,12 +90,6 @@ bool ReadMainWindowSettings(const QString &path, MainWindowSettings &settings)
         case 1: settings.QuitNeedsPermission = whole != 1; break;
         case 2: settings.AutoHideButtons = whole != 0; break;
         case 3: settings.Use_Parental_password = whole != 0; break;
-        case 4:
-            // Past a float's range the speed cannot be kept (and a bubble would never move).
-            if (whole < 1 || whole > std::numeric_limits<float>::max())
-                return false;
-            settings.BubbleSpeed = float(whole);
-            break;
         }
     }
     return true;
@@ -103,13 +115,13 @@ bool ReadOptionsValues(const QString &path, OptionsValues &values)
                 return false;
             *checkBoxes[index] = int(RoundHalfEven(*number));
         } else if (index == 4) {
-            if (line.trimmed().isEmpty())
-                continue; // written when no speed was chosen
-            const std::optional<double> number = NumberOf(line);
-            if (!number)
+            // A speed the colouring window cannot use makes the file unreadable
+            // here too, so this window explains why it opened.
+            const std::optional<double> speed = BubbleSpeedOf(line);
+            if (!speed)
                 return false;
-            if (*number == kSpeedFast || *number == kSpeedMedium || *number == kSpeedSlow)
-                values.speed = int(*number);
+            if (*speed == kSpeedFast || *speed == kSpeedMedium || *speed == kSpeedSlow)
+                values.speed = int(*speed);
         } else {
             (index == 5 ? values.password : values.hint) = line;
         }

@@ -143,7 +143,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("speed");
         QTest::newRow("slow") << kGood << true << kSpeedSlow;
         QTest::newRow("speed 7 selects nothing") << With(5, " 7 ") << true << kSpeedMedium;
-        QTest::newRow("no speed written") << With(5, "") << true << kSpeedMedium;
+        // The colouring window cannot use these either: both readers count them as faults.
+        QTest::newRow("no speed written") << With(5, "") << false << kSpeedMedium;
+        QTest::newRow("speed 0") << With(5, " 0 ") << false << kSpeedMedium;
+        QTest::newRow("speed 0.9") << With(5, " 0.9 ") << false << kSpeedMedium;
+        QTest::newRow("speed past a float") << With(5, " 1e39 ") << false << kSpeedMedium;
         QTest::newRow("greyed check box") << With(1, " 2 ") << true << kSpeedSlow;
         QTest::newRow("check box 3") << With(1, " 3 ") << false << kSpeedMedium;
         QTest::newRow("check box text") << With(4, "yes") << false << kSpeedMedium;
