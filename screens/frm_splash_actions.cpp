@@ -2,13 +2,18 @@
 #include "screens/frm_splash.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "parental/frm_parent_message.h"
 #include "screens/open_page.h"
 
 bool frmSplash::Open(const QString &target) const
 {
-    return m_opener(PageUrl(target));
+    const QUrl url = PageUrl(target);
+    // A launcher only says that it started, not that the page was there to show.
+    if (url.isLocalFile() && !QFileInfo(url.toLocalFile()).isFile())
+        return false;
+    return m_opener(url);
 }
 
 void frmSplash::Command1_Click()
