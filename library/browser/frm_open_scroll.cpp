@@ -43,6 +43,16 @@ void frmOpen::MoveSheetTo(int top)
 void frmOpen::PlaceBall()
 {
     sBall->move(sBall->x(), m_scroll.BallTop(Column()));
+    ShowWhatCanScroll();
+}
+
+// An arrow that cannot move the sheet any further shows its disabled face, and
+// the ball too when the whole sheet fits.
+void frmOpen::ShowWhatCanScroll()
+{
+    cScroll[0]->SetEnabled(m_scroll.CanScroll() && m_scroll.Top() < 0);
+    cScroll[1]->SetEnabled(m_scroll.CanScroll() && m_scroll.Top() > m_scroll.Lowest());
+    sBall->SetEnabled(m_scroll.CanScroll());
 }
 
 void frmOpen::ScrollBy(int dy)
@@ -68,5 +78,6 @@ void frmOpen::BallMoved(Qt::MouseButtons buttons, QPointF at)
     sBall->move(sBall->x(), ballTop);
     m_scroll.SetTop(top);
     Pmb->SetSheetTop(m_scroll.Top());
+    ShowWhatCanScroll();
     Q_EMIT SheetMoved(m_scroll.Top());
 }

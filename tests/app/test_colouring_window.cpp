@@ -4,8 +4,12 @@
 #include "app/canvas_view.h"
 #include "app/colour_frame_view.h"
 #include "app/palette_box.h"
+#include "controls/hyperlink.h"
 #include "controls/picture_button.h"
+#include "parental/frm_message.h"
+#include "parental/frm_parental_options.h"
 #include "tests/support/main_window_rig.h"
+#include "tests/support/modal.h"
 
 namespace {
 
@@ -43,6 +47,8 @@ class TestColouringWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { CancelPendingModalAnswers(); }
+
     void aStrokeStaysInItsAreaAndUndoes()
     {
         Rig rig;
@@ -112,6 +118,79 @@ private Q_SLOTS:
         QCOMPARE(rig.window.P->engine().ColourJitter(), 120);
         Click(rig.window.c[3]);
         QCOMPARE(rig.window.P->engine().ColourJitter(), 10);
+    }
+
+    // The click sound belongs to a click; a release off the button still
+    // switches the mode, silently.
+    void crazyColoursSoundOnlyOnAClick()
+    {
+        Rig rig;
+        QVERIFY(rig.Settle(kSettings));
+        QVERIFY(rig.window.Form_Load());
+        QVERIFY(rig.window.OpenPictureFile(WriteLineArt(rig.root)));
+        pButton *crazy = rig.window.c[3];
+        QStringList &log = rig.recorded.output->log;
+        log.clear();
+        QTest::mousePress(crazy, Qt::LeftButton, Qt::NoModifier, crazy->rect().center());
+        QTest::mouseRelease(crazy, Qt::LeftButton, Qt::NoModifier, crazy->rect().bottomRight() + QPoint(20, 20));
+        QVERIFY(crazy->Pressed());
+        QCOMPARE(rig.window.P->engine().ColourJitter(), 120);
+        QCOMPARE(log.filter("play B0").size(), 0);
+        Click(crazy);
+        QVERIFY(!crazy->Pressed());
+        QCOMPARE(log.filter("play B0").size(), 1);
+    }
+
+    // Crazy colours switched on before any picture is open (a tool button
+    // enables the switch), then a confirmed settings change releases the
+    // button: the strokes must follow it back to normal colours.
+    void aSettingsChangeWithNoPictureEndsCrazyColours()
+    {
+        Rig rig;
+        QVERIFY(rig.Settle(kSettings));
+        QVERIFY(rig.window.Form_Load());
+        QVERIFY(!rig.window.P->isVisible());
+        Click(rig.window.pTool[1]);
+        Click(rig.window.c[3]);
+        QCOMPARE(rig.window.P->engine().ColourJitter(), 120);
+        WhenModal<frmMessage>([](frmMessage *gate) { gate->OkButton()->Click(); });
+        WhenModal<frmParentalOptions>([](frmParentalOptions *options) { options->Link(1)->Click(); });
+        rig.window.pFunc_Click(4);
+        QVERIFY(!rig.window.c[3]->Pressed());
+        QCOMPARE(rig.window.ColourJitterRange, 10);
+        QCOMPARE(rig.window.P->engine().ColourJitter(), 10);
+    }
+
+    // A confirmed settings change with a picture open puts the child back on
+    // the crayon in normal colours, and keeps what can be undone.
+    void aSettingsChangeWithAPictureOpenGoesBackToTheCrayon()
+    {
+        for (const bool stroked : {false, true}) {
+            Rig rig;
+            QVERIFY(rig.Settle(kSettings));
+            QVERIFY(rig.window.Form_Load());
+            QVERIFY(rig.window.OpenPictureFile(WriteLineArt(rig.root)));
+            FrmMain &w = rig.window;
+            Click(w.pTool[1]);
+            Click(w.c[3]);
+            if (stroked) {
+                QTest::mousePress(w.P, Qt::LeftButton, Qt::NoModifier, ViewPoint(w.P, {20, 30}));
+                QTest::mouseRelease(w.P, Qt::LeftButton, Qt::NoModifier, ViewPoint(w.P, {30, 30}));
+            }
+            QCOMPARE(w.c[2]->Enabled(), stroked);
+            WhenModal<frmMessage>([](frmMessage *gate) { gate->OkButton()->Click(); });
+            WhenModal<frmParentalOptions>([](frmParentalOptions *options) { options->Link(1)->Click(); });
+            w.pFunc_Click(4);
+            QCOMPARE(w.Tool, 0);
+            QCOMPARE(w.P->engine().BrushTexture().Width(), 40); // the crayon's texture
+            QVERIFY(w.pTool[0]->Pressed() && !w.pTool[1]->Pressed() && !w.pTool[2]->Pressed());
+            for (pButton *tool : w.pTool)
+                QVERIFY(tool->Enabled());
+            QVERIFY(!w.c[3]->Pressed()); // released by the start-up pass, so 10 rather than 60
+            QCOMPARE(w.P->engine().ColourJitter(), 10);
+            QVERIFY(w.c[0]->Enabled() && w.c[1]->Enabled() && w.c[3]->Enabled());
+            QCOMPARE(w.c[2]->Enabled(), stroked);
+        }
     }
 
     void restingInTheCornerCallsUpTheButtons()

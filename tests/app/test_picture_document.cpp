@@ -178,6 +178,52 @@ private Q_SLOTS:
         QVERIFY(!FileIsRedAt(rig.Coloured(), 75));
     }
 
+    // Never mind: nothing changes, and the palette moves again.
+    void clearingAnsweredWithNeverMindKeepsTheColours()
+    {
+        Library rig;
+        rig.Open("four.bmp");
+        rig.Colour(1);
+        QString parent;
+        WhenModal<frmMessage>([&](frmMessage *gate) {
+            parent = gate->ParentText();
+            QVERIFY(!gate->PasswordVisible()); // clearing never asks for the password
+            Click(gate->CancelButton());
+        });
+        Click(rig.window.c[1]);
+        QCOMPARE(parent, QStringLiteral("There was an attempt to clear out all the colors in the picture. If you click "
+                                        "OK, all changes to the picture will be lost and you will be left with a black "
+                                        "and white image."));
+        QVERIFY(rig.IsRed(1));
+        QVERIFY(rig.window.c[2]->Enabled()); // the stroke can still be undone
+        QVERIFY(rig.window.Timer1.isActive());
+        QVERIFY(!QFile::exists(rig.Coloured())); // not saved: nothing was cleared
+    }
+
+    // A coloured thumbnail that still reads but shows an older colouring is
+    // not trusted: the browser builds the face again from the coloured picture.
+    void theBrowserRefreshesAStaleColouredThumbnail()
+    {
+        Library rig;
+        rig.Open("four.bmp");
+        rig.Colour(0);
+        rig.window.SaveColouredPicture();
+        QImage blue(100, 100, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        QVERIFY(blue.save(rig.Coloured() + ".vlm", "bmp"));
+        QImage face;
+        modal_detail::Answered().clear(); // the same browser, shown again
+        WhenModal<frmOpen>([&face](frmOpen *browser) {
+            face = browser->Pmb->Sheet().faces.value(browser->SelectedIndex);
+            browser->cClose_Click();
+        });
+        rig.window.OpenCommand();
+        QVERIFY(!face.isNull());
+        const QColor shown = face.pixelColor(12, 50);
+        QVERIFY2(shown.red() > 150 && shown.blue() < 120, qPrintable(shown.name()));
+        QVERIFY(FileIsRedAt(rig.Coloured() + ".vlm", 12, 50));
+    }
+
     void aDamagedPictureSaysSoAndChangesNothing()
     {
         Library rig;

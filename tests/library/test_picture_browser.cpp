@@ -68,6 +68,19 @@ struct Rig {
     }
 };
 
+// A disabled face is drawn in greys only.
+bool LooksGrey(QWidget *button)
+{
+    const QImage face = button->grab().toImage();
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x) {
+            const QRgb pixel = face.pixel(x, y);
+            if (qAlpha(pixel) > 0 && (qRed(pixel) != qGreen(pixel) || qGreen(pixel) != qBlue(pixel)))
+                return false;
+        }
+    return true;
+}
+
 } // namespace
 
 class TestPictureBrowser : public QObject {
@@ -82,8 +95,10 @@ private Q_SLOTS:
         QVERIFY(rig.Load());
         QVERIFY(rig.colouringTimer.isActive()); // the splash window gave the timer back
         QCOMPARE(rig.browser->PictureCells().size(), 4);
-        for (QWidget *control : {static_cast<QWidget *>(rig.browser->cScroll[0]), static_cast<QWidget *>(rig.browser->sBall)})
+        for (pButton *control : {rig.browser->cScroll[0], rig.browser->cScroll[1], rig.browser->sBall}) {
             QVERIFY2(!control->isEnabled(), "everything fits: nothing to scroll");
+            QVERIFY2(LooksGrey(control), "and it looks so");
+        }
 
         RunModally(*rig.browser, [](frmOpen *browser) {
             QTest::mouseClick(browser->Pmb, Qt::RightButton, Qt::NoModifier, CentreOfCell(*browser, 2));
@@ -201,6 +216,9 @@ private Q_SLOTS:
         frmOpen &browser = *rig.browser;
         browser.show();
         QVERIFY(browser.sBall->isEnabled());
+        // At the top only the down arrow can move the sheet.
+        QVERIFY(!browser.cScroll[0]->isEnabled() && LooksGrey(browser.cScroll[0]));
+        QVERIFY(browser.cScroll[1]->isEnabled() && !LooksGrey(browser.cScroll[1]));
         QList<int> moves;
         connect(&browser, &frmOpen::SheetMoved, this, [&](int top) { moves << top; });
 
@@ -233,6 +251,8 @@ private Q_SLOTS:
         }
         QCOMPARE(browser.SheetTop(), lowest);
         QCOMPARE(browser.sBall->y() + browser.sBall->height(), browser.cScroll[1]->y());
+        QVERIFY(browser.cScroll[0]->isEnabled() && !browser.cScroll[1]->isEnabled());
+        QVERIFY(LooksGrey(browser.cScroll[1]));
 
         // Dragging the ball back to the top brings the sheet with it.
         QTest::mousePress(browser.sBall, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
@@ -240,6 +260,7 @@ private Q_SLOTS:
         QTest::mouseRelease(browser.sBall, Qt::LeftButton, Qt::NoModifier, QPoint(10, -2000));
         QCOMPARE(browser.SheetTop(), 0);
         QCOMPARE(browser.sBall->y(), browser.cScroll[0]->height());
+        QVERIFY(!browser.cScroll[0]->isEnabled() && browser.cScroll[1]->isEnabled());
     }
 
     void aDamagedPictureEndsTheRunWithAMessage()
