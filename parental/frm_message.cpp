@@ -117,6 +117,11 @@ QString frmMessage::ParentText() const
     return m_parentText->text();
 }
 
+QString frmMessage::ChildText() const
+{
+    return m_childText->text();
+}
+
 void frmMessage::SetHeightTwips(int twips)
 {
     m_heightTwips = twips;
