@@ -94,12 +94,14 @@ void frmOpen::CreateControls()
 
 void frmOpen::DressButtons()
 {
-    cScroll[0]->SetPicture(Face(138), Face(139));
-    cScroll[1]->SetPicture(Face(136), Face(135));
+    // Faded faces of their own: the greyed resting faces still look pressable.
+    const auto disabled = [](const char *name) { return QImage(ResourceNames::NamedFace(QString::fromLatin1(name))); };
+    cScroll[0]->SetPicture(Face(138), Face(139), {}, disabled("scroll-up-disabled"));
+    cScroll[1]->SetPicture(Face(136), Face(135), {}, disabled("scroll-down-disabled"));
     cClose->SetPicture(Face(114), Face(113));
     cPicadd->SetPicture(Face(148), Face(149));
     pMorePics->SetPicture(Face(141), Face(142));
-    sBall->SetPicture(Face(137), Face(140));
+    sBall->SetPicture(Face(137), Face(140), {}, disabled("scroll-ball-disabled"));
     cClose->SetToolText(QStringLiteral("Close"));
     cPicadd->SetToolText(QStringLiteral("Start a new picture of your own"));
     pMorePics->SetToolText(QStringLiteral("More pictures"));

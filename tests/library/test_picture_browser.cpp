@@ -68,14 +68,15 @@ struct Rig {
     }
 };
 
-// A disabled face is drawn in greys only.
+// A face that cannot be pressed is drawn in pale greys only: a greyed face
+// with its dark outline still looks like a button to press.
 bool LooksGrey(QWidget *button)
 {
     const QImage face = button->grab().toImage();
     for (int y = 0; y < face.height(); ++y)
         for (int x = 0; x < face.width(); ++x) {
             const QRgb pixel = face.pixel(x, y);
-            if (qAlpha(pixel) > 0 && (qRed(pixel) != qGreen(pixel) || qGreen(pixel) != qBlue(pixel)))
+            if (qAlpha(pixel) > 0 && (qRed(pixel) != qGreen(pixel) || qGreen(pixel) != qBlue(pixel) || qRed(pixel) < 120))
                 return false;
         }
     return true;

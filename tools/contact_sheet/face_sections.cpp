@@ -29,7 +29,7 @@ QString SizeText(const QImage &picture)
 
 void ButtonFaces(ContactSheet &sheet, const QDir &resources)
 {
-    sheet.addSection(QStringLiteral("Button faces"), QStringLiteral("(resting, held, latched; then greyed)"));
+    sheet.addSection(QStringLiteral("Button faces"), QStringLiteral("(resting, held, latched; then disabled: its own face or greyed)"));
     QSet<QString> shown;
     for (const FaceTable::FaceSet &set : FaceTable::FaceSets()) {
         QString problem;
@@ -45,7 +45,13 @@ void ButtonFaces(ContactSheet &sheet, const QDir &resources)
             if (states.back().size() != states.front().size() && problem.isEmpty())
                 problem = QStringLiteral("SIZES DIFFER");
         }
-        states.push_back(Tiles::GreyLikeButton(states.front()));
+        if (set.disabled) { // a face of its own while it cannot be pressed
+            const QString file = QString::fromLatin1(set.disabled) + QStringLiteral(".png");
+            shown.insert(file);
+            states.push_back(Load(resources, QStringLiteral("faces/") + file, &problem));
+        } else {
+            states.push_back(Tiles::GreyLikeButton(states.front()));
+        }
         QStringList label{QString::fromLatin1(set.button),
                           numbers.join(QStringLiteral(" / ")) + QStringLiteral("  ") + SizeText(states.front())};
         if (!problem.isEmpty())

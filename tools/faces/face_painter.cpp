@@ -20,6 +20,8 @@ PlateLook LookFor(State state)
         return {QColor(0xB9, 0xD2, 0xEC), QColor(0xE4, 0xEE, 0xF8), QColor(0x35, 0x72, 0xB0)};
     case State::Latched:
         return {QColor(0xFF, 0xF7, 0xB0), QColor(0xFF, 0xC4, 0x30), QColor(0xE8, 0x72, 0x00)};
+    case State::Disabled:
+        return {QColor(0xF4, 0xF4, 0xF4), QColor(0xE8, 0xE8, 0xE8), QColor(0xD0, 0xD0, 0xD0)};
     case State::Rest:
         break;
     }
@@ -34,17 +36,29 @@ QRectF FitInto(QSizeF picture, const QRectF &bounds)
 }
 
 // The glyph alone on a transparent layer, so the held face can darken its
-// colours without touching the plate behind them.
-QImage GlyphLayer(QSvgRenderer &glyph, QSize size, const QRectF &bounds, bool darker)
+// colours, and the disabled one grey and fade them, without touching the
+// plate behind them.
+QImage GlyphLayer(QSvgRenderer &glyph, QSize size, const QRectF &bounds, State state)
 {
     QImage layer(size, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     QPainter painter(&layer);
     painter.setRenderHint(QPainter::Antialiasing);
     glyph.render(&painter, FitInto(glyph.viewBoxF().size(), bounds));
-    if (darker) {
-        painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    if (state == State::Down)
         painter.fillRect(layer.rect(), QColor(0x10, 0x18, 0x40, 56));
+    if (state == State::Disabled)
+        painter.fillRect(layer.rect(), QColor(0xB8, 0xBD, 0xC4, 190));
+    painter.end();
+    if (state == State::Disabled) { // all grey, however the tint fell
+        for (int y = 0; y < layer.height(); ++y) {
+            QRgb *row = reinterpret_cast<QRgb *>(layer.scanLine(y));
+            for (int x = 0; x < layer.width(); ++x) {
+                const int grey = qGray(row[x]);
+                row[x] = qRgba(grey, grey, grey, qAlpha(row[x]));
+            }
+        }
     }
     return layer;
 }
@@ -75,16 +89,19 @@ QImage PaintFace(QSvgRenderer &glyph, QSize size, State state, FaceTable::Plate 
     QPainter painter(&face);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    // The plate stands 2 pixels above its shadow; held or latched, it sinks.
-    const qreal sink = state == State::Rest ? 0 : 2;
+    // The plate stands 2 pixels above its shadow; held or latched, it sinks;
+    // disabled, it lies flat with no shadow at all.
+    const qreal sink = state == State::Down || state == State::Latched ? 2 : 0;
     const qreal shortSide = qMin(size.width(), size.height());
     QRectF glyphBounds;
     if (plate == FaceTable::Plate::Tile) {
         const QRectF standing(1, 1, size.width() - 2, size.height() - 4);
         const qreal radius = shortSide * 0.22;
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0xB4, 0xC6, 0xDA));
-        painter.drawRoundedRect(standing.translated(0, 2), radius, radius);
+        if (state != State::Disabled) {
+            painter.setBrush(QColor(0xB4, 0xC6, 0xDA));
+            painter.drawRoundedRect(standing.translated(0, 2), radius, radius);
+        }
         const QRectF shown = standing.translated(0, sink);
         DrawPlate(painter, shown, radius, state);
         const qreal margin = shortSide * 0.09;
@@ -92,7 +109,7 @@ QImage PaintFace(QSvgRenderer &glyph, QSize size, State state, FaceTable::Plate 
     } else {
         glyphBounds = QRectF(1, 1, size.width() - 3, size.height() - 3).translated(sink / 2, sink / 2);
     }
-    painter.drawImage(0, 0, GlyphLayer(glyph, size, glyphBounds, state == State::Down));
+    painter.drawImage(0, 0, GlyphLayer(glyph, size, glyphBounds, state));
     return face;
 }
 

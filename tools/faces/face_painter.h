@@ -12,7 +12,8 @@ namespace FacePainter {
 enum class State {
     Rest,    // standing up from its shadow
     Down,    // pushed into the shadow and darker, while held
-    Latched, // pushed in and lit yellow, while chosen
+    Latched,  // pushed in and lit yellow, while chosen
+    Disabled, // flat and faded, in greys: plainly nothing to press
 };
 
 // One button face: white around a rounded plate, the picture inside it. The

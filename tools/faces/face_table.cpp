@@ -9,26 +9,27 @@ constexpr int StripW = 80;
 constexpr int StripH = 72;
 
 constexpr std::array<FaceSet, 15> Sets{{
-    {"open a picture", 102, 101, 0, StripW, StripH, "open-book", nullptr, Plate::Tile},
-    {"clear all colours", 146, 147, 0, StripW, StripH, "broom", nullptr, Plate::Tile},
-    {"undo", 110, 109, 0, StripW, StripH, "undo", nullptr, Plate::Tile},
-    {"crazy colours", 130, 131, 132, StripW, StripH, "swirl", nullptr, Plate::Tile},
-    {"magic crayon", 108, 106, 107, StripW, StripH, "crayon", nullptr, Plate::Tile},
-    {"magic paintbrush", 105, 103, 104, StripW, StripH, "paintbrush", nullptr, Plate::Tile},
-    {"magic pencil", 119, 117, 118, StripW, StripH, "pencil", nullptr, Plate::Tile},
+    {"open a picture", 102, 101, 0, StripW, StripH, "open-book", nullptr, Plate::Tile, nullptr},
+    {"clear all colours", 146, 147, 0, StripW, StripH, "broom", nullptr, Plate::Tile, nullptr},
+    {"undo", 110, 109, 0, StripW, StripH, "undo", nullptr, Plate::Tile, nullptr},
+    {"crazy colours", 130, 131, 132, StripW, StripH, "swirl", nullptr, Plate::Tile, nullptr},
+    {"magic crayon", 108, 106, 107, StripW, StripH, "crayon", nullptr, Plate::Tile, nullptr},
+    {"magic paintbrush", 105, 103, 104, StripW, StripH, "paintbrush", nullptr, Plate::Tile, nullptr},
+    {"magic pencil", 119, 117, 118, StripW, StripH, "pencil", nullptr, Plate::Tile, nullptr},
     // The browser's scroll column: the ball sits 2 pixels in from the
-    // arrows' left edge, so it is 4 pixels narrower to stay centred.
-    {"scroll up", 138, 139, 0, 44, 44, "arrow-up", nullptr, Plate::Tile},
-    {"scroll down", 136, 135, 0, 44, 44, "arrow-down", nullptr, Plate::Tile},
-    {"scroll ball", 137, 140, 0, 40, 40, "ball", nullptr, Plate::Bare},
+    // arrows' left edge, so it is 4 pixels narrower to stay centred. Their
+    // greyed resting faces still look pressable, so they have faded ones.
+    {"scroll up", 138, 139, 0, 44, 44, "arrow-up", nullptr, Plate::Tile, "scroll-up-disabled"},
+    {"scroll down", 136, 135, 0, 44, 44, "arrow-down", nullptr, Plate::Tile, "scroll-down-disabled"},
+    {"scroll ball", 137, 140, 0, 40, 40, "ball", nullptr, Plate::Bare, "scroll-ball-disabled"},
     // Close and Cancel share faces. The message window raises Cancel 3
     // pixels above OK and the browser raises the new-page button 6 above
     // Close, so each is taller by twice that and sits centred on its row.
-    {"close / cancel", 114, 113, 0, 64, 64, "cross", nullptr, Plate::Tile},
-    {"ok", 115, 116, 0, 76, 58, "tick", nullptr, Plate::Tile},
-    {"new blank page", 148, 149, 0, 76, 76, "new-page", nullptr, Plate::Tile},
-    {"more pictures", 141, 142, 0, 112, 64, "more-pictures", nullptr, Plate::Tile},
-    {"grown-ups' note", 127, 128, 129, 36, 36, "unfold-more", "unfold-less", Plate::Tile},
+    {"close / cancel", 114, 113, 0, 64, 64, "cross", nullptr, Plate::Tile, nullptr},
+    {"ok", 115, 116, 0, 76, 58, "tick", nullptr, Plate::Tile, nullptr},
+    {"new blank page", 148, 149, 0, 76, 76, "new-page", nullptr, Plate::Tile, nullptr},
+    {"more pictures", 141, 142, 0, 112, 64, "more-pictures", nullptr, Plate::Tile, nullptr},
+    {"grown-ups' note", 127, 128, 129, 36, 36, "unfold-more", "unfold-less", Plate::Tile, nullptr},
 }};
 
 constexpr std::array<NamedPicture, 5> Functions{{

@@ -23,6 +23,9 @@ struct FaceSet {
     const char *glyph;        // picture in src/glyphs/, without ".svg"
     const char *latchedGlyph; // picture for the latched face; nullptr: the same
     Plate plate;
+    // A face of its own while the button cannot be used, named in faces/;
+    // nullptr: the button greys its resting face itself.
+    const char *disabled;
 };
 
 struct NamedPicture {

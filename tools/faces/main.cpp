@@ -39,6 +39,8 @@ public:
                 continue;
             write(FacePainter::PaintFace(*glyph, size, State::Rest, set.plate), "faces", set.rest);
             write(FacePainter::PaintFace(*glyph, size, State::Down, set.plate), "faces", set.down);
+            if (set.disabled)
+                write(FacePainter::PaintFace(*glyph, size, State::Disabled, set.plate), "faces", set.disabled);
             if (set.latched == 0)
                 continue;
             auto lit = set.latchedGlyph ? load(QStringLiteral("glyphs/%1").arg(set.latchedGlyph)) : std::move(glyph);
