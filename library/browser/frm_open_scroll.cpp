@@ -47,12 +47,17 @@ void frmOpen::PlaceBall()
 }
 
 // An arrow that cannot move the sheet any further shows its disabled face, and
-// the ball too when the whole sheet fits.
+// the ball too when the whole sheet fits. Only a change is drawn: setting the
+// state again would put the resting face over a ball held in a drag.
 void frmOpen::ShowWhatCanScroll()
 {
-    cScroll[0]->SetEnabled(m_scroll.CanScroll() && m_scroll.Top() < 0);
-    cScroll[1]->SetEnabled(m_scroll.CanScroll() && m_scroll.Top() > m_scroll.Lowest());
-    sBall->SetEnabled(m_scroll.CanScroll());
+    const auto show = [](pButton *control, bool usable) {
+        if (control->Enabled() != usable)
+            control->SetEnabled(usable);
+    };
+    show(cScroll[0], m_scroll.CanScroll() && m_scroll.Top() < 0);
+    show(cScroll[1], m_scroll.CanScroll() && m_scroll.Top() > m_scroll.Lowest());
+    show(sBall, m_scroll.CanScroll());
 }
 
 void frmOpen::ScrollBy(int dy)
