@@ -49,13 +49,18 @@ printf '#!/bin/sh\nexit 0\n' >"$top/tools/install-packages"
 printf '#!/bin/sh\necho "velmora started $*"\n' >"$top/build/app/velmora"
 chmod +x "$top/tools/install-packages" "$top/build/app/velmora"
 make_bin "$top/bin" touch
-# cmake: configuring writes build.ninja; "--build DIR -- -n" is Ninja's dry run.
+# cmake: configuring writes build.ninja; building says what Ninja would.
 cat >"$top/bin/cmake" <<'FAKE'
 #!/bin/bash
 case " $* " in
   *" -S "*) mkdir -p "$4"; touch "$4/build.ninja"; echo "-- Configuring done" ;;
-  *" -n "*) if [ -n "${FAKE_WORK:-}" ]; then echo "[1/2] Building CXX object x.o"; else echo "ninja: no work to do."; fi ;;
-  *) echo "[1/2] Building CXX object x.o"; echo "[2/2] Linking CXX executable app/velmora" ;;
+  *) echo "[0/2] Re-checking globbed directories..."
+     if [ -n "${FAKE_WORK:-}" ]; then
+       echo "[1/2] Building CXX object x.o"; echo "[2/2] Linking CXX executable app/velmora"
+       [ -z "${FAKE_FAIL:-}" ] || exit 1
+     else
+       echo "ninja: no work to do."
+     fi ;;
 esac
 FAKE
 chmod +x "$top/bin/cmake"
@@ -66,6 +71,8 @@ check "a first build shows the build's progress" "$(contains "$work/first.out" "
 check "the program starts after the build" "$(contains "$work/first.out" "velmora started --windowed")"
 FAKE_WORK=1 env PATH="$top/bin" bash "$top/tools/run-velmora" >"$work/again.out" 2>&1
 check "a later build that has work says so" "$(contains "$work/again.out" "Building Velmora")"
+FAKE_WORK=1 FAKE_FAIL=1 env PATH="$top/bin" bash "$top/tools/build" >"$work/failed.out" 2>&1
+check "a failed build fails the command" $([ $? -ne 0 ]; echo $?)
 env PATH="$top/bin" bash "$top/tools/run-velmora" --windowed >"$work/current.out" 2>&1
 check "a current build says nothing before the program starts" \
   $([ "$(cat "$work/current.out")" = "velmora started --windowed" ]; echo $?)
