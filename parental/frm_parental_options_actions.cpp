@@ -158,7 +158,7 @@ void frmParentalOptions::Continue()
         const QString unkept = UnkeptCharacters(box->text());
         if (unkept.isEmpty())
             continue;
-        ShowParentMessage(this, QStringLiteral("The %1 contains characters that Velmora cannot keep: %2\r\n\r\n"
+        ShowParentMessage(this, QStringLiteral("The %1 contains characters that Velmora cannot keep:\r\n%2\r\n\r\n"
                                                "Please choose one without them. Letters of Western European "
                                                "languages, numbers and the usual signs can be kept.")
                                     .arg(box == m_password ? QStringLiteral("password") : QStringLiteral("password hint"),

@@ -201,7 +201,7 @@ private Q_SLOTS:
         }
         QCOMPARE(messages.size(), 1);
         const QString field = hint.isEmpty() || hint == "ours" ? "password" : "password hint";
-        QCOMPARE(messages[0], QStringLiteral("The %1 contains characters that Velmora cannot keep: %2\n\nPlease choose "
+        QCOMPARE(messages[0], QStringLiteral("The %1 contains characters that Velmora cannot keep:\n%2\n\nPlease choose "
                                              "one without them. Letters of Western European languages, numbers and "
                                              "the usual signs can be kept.")
                                   .arg(field, refused));
