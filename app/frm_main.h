@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "canvas/colouring_tools.h"
 #include "canvas/corner_watch.h"
 #include "controls/ani_cursor.h"
 #include "parental/settings_file.h"
@@ -94,7 +95,7 @@ public:
 
     // Controls, for the windows and tests that drive them.
     std::array<pButton *, 4> c{};
-    std::array<pButton *, 3> pTool{};
+    std::array<pButton *, kToolCount> pTool{};
     std::array<pButton *, 5> pFunc{};
     QWidget *pT = nullptr;         // tool strip
     ColourFrameView *PB = nullptr; // colour frame around the canvas

@@ -37,7 +37,7 @@ void FrmMain::ConnectColouring()
         PlayClick();
         P->Undo();
         m_savedAsShown = false;
-        if (Tool != 3)
+        if (PaletteShownWith(Tool))
             Pc->setVisible(true);
     });
     ConnectCrazyColours(c[3], [this](int jitter) {

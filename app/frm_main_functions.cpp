@@ -95,7 +95,7 @@ void FrmMain::pFunc_Click(int index)
     default:
         break;
     }
-    if (Tool != 3)
+    if (PaletteShownWith(Tool))
         Pc->setVisible(true);
 }
 
@@ -112,8 +112,8 @@ void FrmMain::ChangeSettings()
         return;
     setUpdatesEnabled(false);
     Form_Load();
-    Tool = 0;
-    P->engine().SetTool(0);
+    Tool = kCrayon;
+    P->engine().SetTool(kCrayon);
     if (P->isVisible()) {
         for (pButton *button : c)
             button->SetEnabled(true);

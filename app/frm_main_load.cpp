@@ -27,9 +27,6 @@ constexpr FaceSet kPictureButtons[4] = {{102, 101, 0, "Open a picture to paint"}
                                         {146, 147, 0, "Clear out all colors!"},
                                         {110, 109, 0, "Undo"},
                                         {130, 131, 132, "Choose between crazy colors and normal colors!"}};
-constexpr FaceSet kToolButtons[3] = {{108, 106, 107, "Color using a magic crayon"},
-                                     {105, 103, 104, "Paint using a magic paintbrush"},
-                                     {119, 117, 118, "Draw using a magic coloring pencil"}};
 constexpr const char *kFunctionFaces[5][2] = {{"func-quit", "Click here to quit Velmora"},
                                               {"func-save", "Save picture as..."},
                                               {"func-print", "Print the picture"},
@@ -59,7 +56,7 @@ bool FrmMain::Form_Load()
         m_services.session->EnableClearType(kClearTypeSmoothing);
     }
 
-    P->engine().SetTool(0);
+    P->engine().SetTool(kCrayon);
     Workon_color = -1;
     P->engine().SetCurrentColour({0, 0, 0});
 
@@ -85,7 +82,7 @@ bool FrmMain::Form_Load()
         // The picture browser will open here; until then the palette starts moving at once.
         Timer1.start();
     } else {
-        Pc->setVisible(Tool != 3);
+        Pc->setVisible(PaletteShownWith(Tool));
         ShowOverScreen();
     }
     LayOut();
@@ -140,8 +137,10 @@ void FrmMain::LoadButtonFaces()
 {
     for (int i = 0; i < 4; ++i)
         Dress(c[i], kPictureButtons[i]);
-    for (int i = 0; i < 3; ++i)
-        Dress(pTool[i], kToolButtons[i]);
+    for (int i = 0; i < kToolCount; ++i) {
+        const ColouringTool &tool = kColouringTools[std::size_t(i)];
+        Dress(pTool[i], {tool.restFace, tool.downFace, tool.latchedFace, tool.toolTip});
+    }
     for (int i = 0; i < 5; ++i) {
         pFunc[i]->SetPicture(QImage(ResourceNames::NamedFace(QString::fromLatin1(kFunctionFaces[i][0]))));
         pFunc[i]->SetToolText(QString::fromLatin1(kFunctionFaces[i][1]));

@@ -40,10 +40,10 @@ StrokeChange StrokeEngine::ClearColours()
 
 bool StrokeEngine::SetTool(int tool)
 {
-    if (tool < kCrayon || tool > kPencil)
+    if (!IsColouringTool(tool))
         return false;
     m_tool = tool;
-    m_brushTexture.Make_From_Picture(QImage(QStringLiteral(":/brushes/%1.png").arg(tool)));
+    m_brushTexture.Make_From_Picture(QImage(BrushTexturePath(tool)));
     m_footprint = BrushFootprint(m_brushTexture);
     return true;
 }
@@ -95,7 +95,7 @@ void StrokeEngine::Press(float X, float Y, StrokeChange &change)
     m_currentX = X;
     m_currentY = Y;
     Drag(X, Y, change); // so that a click without movement leaves its mark
-    if (m_tool == kPencil && m_workOnColour != kMaskOutline) {
+    if (DrawsLines() && m_workOnColour != kMaskOutline) {
         // The pencil's first pixel, in the colour exactly as chosen.
         const int x = int(RoundHalfEven(X));
         const int y = int(RoundHalfEven(Y));

@@ -4,6 +4,7 @@
 #include <QRect>
 
 #include "canvas/colour_jitter.h"
+#include "canvas/colouring_tools.h"
 #include "canvas/stamp_texture.h"
 #include "canvas/undo_stack.h"
 #include "image/pixel_image.h"
@@ -14,11 +15,6 @@ struct StrokeChange {
     bool strokeStarted = false; // a stroke began (the palette animation stops meanwhile)
     bool strokeEnded = false;   // the stroke is over
 };
-
-// The drawing tools, numbered as their buttons.
-inline constexpr int kCrayon = 0;
-inline constexpr int kPaintbrush = 1;
-inline constexpr int kPencil = 2;
 
 // The colouring state of one picture and the strokes on it: the canvas pixels,
 // the bare line art, the region mask of the current stroke, the tool with its
@@ -47,7 +43,7 @@ public:
     const QImage &LineArt() const { return m_lineArt; }
     const cNDib &RegionMask() const { return m_regionMask; }
 
-    // kCrayon, kPaintbrush or kPencil, with the tool's texture; false for any other number.
+    // One of kColouringTools, with its texture; false for any other number.
     bool SetTool(int tool);
     int Tool() const { return m_tool; }
     const cNDib &BrushTexture() const { return m_brushTexture; }
@@ -89,6 +85,7 @@ private:
     void Drag(float X, float Y, StrokeChange &change);
     void StampSegment(float X, float Y, StrokeChange &change);
     void PencilSegment(float X, float Y, StrokeChange &change);
+    bool DrawsLines() const { return kColouringTools[std::size_t(m_tool)].style == StrokeStyle::Line; }
 
     cNDib m_canvasPixels;
     QImage m_lineArt;

@@ -23,7 +23,7 @@ void StrokeEngine::Drag(float X, float Y, StrokeChange &change)
         }
         Press(X, Y, change); // starts the stroke here, and goes on below
     }
-    if (m_tool == kPencil)
+    if (DrawsLines())
         PencilSegment(X, Y, change);
     else
         StampSegment(X, Y, change);

@@ -1,6 +1,7 @@
 # Strokes and undo: sources of velmora_canvas.
 target_sources(velmora_canvas PRIVATE
   colour_jitter.cpp colour_jitter.h
+  colouring_tools.h
   line_gp.cpp line_gp.h
   stamp_texture.cpp stamp_texture.h
   stroke_engine.cpp stroke_segments.cpp stroke_engine.h

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "canvas/colouring_tools.h"
 #include "resources/cursor_table.h"
 #include "resources/resource_names.h"
 
@@ -71,6 +72,6 @@ void SetToolCursor(cAniCursor &cursor, QWidget *canvas, int tool, bool busy)
         cursor.Destroy();
         return;
     }
-    if (cursor.LoadFromResource(CursorTable::ForTool(tool)))
+    if (cursor.LoadFromResource(CursorOfTool(tool)))
         cursor.SetAsDefaultCursor(canvas, true);
 }

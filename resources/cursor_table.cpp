@@ -11,18 +11,4 @@ const Entry *Find(int number)
     return nullptr;
 }
 
-int ForTool(int tool)
-{
-    switch (tool) {
-    case 0:
-        return Crayon;
-    case 1:
-        return Paintbrush;
-    case 2:
-        return Pencil;
-    default:
-        return 0;
-    }
-}
-
 } // namespace CursorTable

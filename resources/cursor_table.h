@@ -34,8 +34,4 @@ inline constexpr std::array<Entry, 5> Entries{{
 // The entry for a cursor number, or nullptr when there is no such cursor.
 const Entry *Find(int number);
 
-// The cursor that shows a drawing tool (0 crayon, 1 paintbrush, 2 pencil);
-// 0 for any other tool, which has no cursor of its own.
-int ForTool(int tool);
-
 } // namespace CursorTable

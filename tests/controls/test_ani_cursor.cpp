@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "canvas/colouring_tools.h"
 #include "controls/ani_cursor.h"
 #include "resources/cursor_table.h"
 
@@ -49,6 +50,15 @@ private Q_SLOTS:
         QCOMPARE(Describe(canvas), Tabled(number));
     }
 
+    void eachToolHasItsCursor()
+    {
+        QCOMPARE(CursorOfTool(kCrayon), 106);
+        QCOMPARE(CursorOfTool(kPaintbrush), 104);
+        QCOMPARE(CursorOfTool(kPencil), 102);
+        QCOMPARE(CursorOfTool(3), 0);
+        QCOMPARE(CursorOfTool(-1), 0);
+    }
+
     void toolCursorsReplaceEachOtherAndDestroyRestores_data()
     {
         QTest::addColumn<bool>("ownCursor");
@@ -67,7 +77,7 @@ private Q_SLOTS:
         cAniCursor cursor;
         for (int tool : {0, 1, 2, 0}) {
             SetToolCursor(cursor, canvas, tool, false);
-            QCOMPARE(Describe(*canvas), Tabled(CursorTable::ForTool(tool)));
+            QCOMPARE(Describe(*canvas), Tabled(CursorOfTool(tool)));
         }
         SetToolCursor(cursor, canvas, 0, true); // busy: the usual pointer
         QCOMPARE(Describe(*canvas), before);

@@ -96,10 +96,6 @@ private slots:
 
     void cursorTable()
     {
-        QCOMPARE(CursorTable::ForTool(0), 106);
-        QCOMPARE(CursorTable::ForTool(1), 104);
-        QCOMPARE(CursorTable::ForTool(2), 102);
-        QCOMPARE(CursorTable::ForTool(3), 0);
         QVERIFY(CursorTable::Find(103) == nullptr);
         QCOMPARE(CursorTable::Find(101)->hotX, 8);
         QCOMPARE(CursorTable::Find(101)->hotY, 1);
