@@ -7,47 +7,25 @@
 #include <algorithm>
 #include <cmath>
 
-CanvasView::CanvasView(QWidget *parent)
-    : QWidget(parent)
+CanvasView::CanvasView(ColouringDocument &document, QWidget *parent) : QWidget(parent), m_document(document)
 {
     setAttribute(Qt::WA_AcceptTouchEvents);
 }
 
-bool CanvasView::LoadPicture(const QImage &lineArt, const QImage &coloured)
-{
-    const StrokeChange ended = m_engine.EndStroke();
-    if (!m_engine.LoadPicture(lineArt, coloured)) {
-        Show(ended);
-        return false;
-    }
-    PictureReplaced(ended);
-    return true;
-}
-
-void CanvasView::ClearColours()
-{
-    PictureReplaced(m_engine.ClearColours());
-}
-
-void CanvasView::Undo()
-{
-    PictureReplaced(m_engine.Undo());
-}
-
 QRect CanvasView::PictureRect() const
 {
-    return m_viewFromCanvas.mapRect(QRectF(m_engine.CanvasImage().rect())).toAlignedRect();
+    return m_viewFromCanvas.mapRect(QRectF(Picture().rect())).toAlignedRect();
 }
 
 QSize CanvasView::sizeHint() const
 {
-    const QSize picture = m_engine.CanvasImage().size();
+    const QSize picture = Picture().size();
     return picture.isEmpty() ? QSize(640, 480) : picture;
 }
 
 void CanvasView::UpdateTransform()
 {
-    const QSize picture = m_engine.CanvasImage().size();
+    const QSize picture = Picture().size();
     m_viewFromCanvas = QTransform();
     if (!picture.isEmpty() && !size().isEmpty()) {
         // Scaled down to fit, never up; offsets in whole pixels, so that a
@@ -77,14 +55,14 @@ void CanvasView::resizeEvent(QResizeEvent *event)
 void CanvasView::hideEvent(QHideEvent *event)
 {
     // A release that can no longer arrive would leave the stroke going.
-    if (m_engine.IsStroking())
-        Show(m_engine.EndStroke());
+    if (m_document.Engine().IsStroking())
+        Show(m_document.EndStroke());
     QWidget::hideEvent(event);
 }
 
 void CanvasView::paintEvent(QPaintEvent *event)
 {
-    const QImage &picture = m_engine.CanvasImage();
+    const QImage &picture = Picture();
     if (picture.isNull())
         return;
     QPainter painter(this);
@@ -111,13 +89,13 @@ void CanvasView::Show(const StrokeChange &change)
         m_touchId = -1;
         emit StrokeFinished();
     }
-    if (m_engine.CanUndo() != m_undoAvailable) {
-        m_undoAvailable = m_engine.CanUndo();
+    if (m_document.Engine().CanUndo() != m_undoAvailable) {
+        m_undoAvailable = m_document.Engine().CanUndo();
         emit UndoAvailable(m_undoAvailable);
     }
 }
 
-void CanvasView::PictureReplaced(const StrokeChange &change)
+void CanvasView::ShowNewPicture(const StrokeChange &change)
 {
     UpdateTransform();
     update();

@@ -3,12 +3,12 @@
 #include <QTransform>
 #include <QWidget>
 
-#include "canvas/stroke_engine.h"
+#include "canvas/colouring_document.h"
 
 class QTouchEvent;
 
-// The canvas on screen: shows the stroke engine's picture and turns mouse and
-// touch input into strokes on it. A picture larger than the widget is shown
+// The canvas on screen: shows a colouring document and turns mouse and touch
+// input into strokes on it. A picture larger than the widget is shown
 // scaled down to fit, a smaller one at its own size, centred; either way one
 // transform maps canvas pixels to the widget and back, and strokes stay in
 // picture pixels. Outside the picture the widget paints nothing, so whatever
@@ -17,17 +17,12 @@ class CanvasView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CanvasView(QWidget *parent = nullptr);
+    // Shows `document`, which must outlive the view.
+    explicit CanvasView(ColouringDocument &document, QWidget *parent = nullptr);
 
-    // The colouring state, for the tool, colour and colour variation, and for
-    // reading the picture. Change the picture itself through the calls below,
-    // so that the view repaints and signals.
-    StrokeEngine &engine() { return m_engine; }
-    const StrokeEngine &engine() const { return m_engine; }
-
-    bool LoadPicture(const QImage &lineArt, const QImage &coloured = QImage());
-    void ClearColours();
-    void Undo();
+    // After the document's picture was opened, cleared or undone (with what
+    // that did): shows the picture anew and says whether undo is possible.
+    void ShowNewPicture(const StrokeChange &change = {});
 
     // Canvas pixels to widget coordinates.
     const QTransform &ViewFromCanvas() const { return m_viewFromCanvas; }
@@ -58,10 +53,10 @@ private:
     void Release(Pointer pointer, QPointF viewPoint);
     bool TouchEvent(QTouchEvent *event);
     void Show(const StrokeChange &change);
-    void PictureReplaced(const StrokeChange &change);
     void UpdateTransform();
+    const QImage &Picture() const { return m_document.Engine().CanvasImage(); }
 
-    StrokeEngine m_engine;
+    ColouringDocument &m_document;
     QTransform m_viewFromCanvas;
     QTransform m_canvasFromView;
     Pointer m_pointer = Pointer::None; // what drives the stroke in progress

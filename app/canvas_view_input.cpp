@@ -12,10 +12,10 @@ void CanvasView::Press(Pointer pointer, QPointF viewPoint)
     // Only on the picture itself: the pixel just past its right or bottom edge
     // is not part of what shows.
     const QPointF at = CanvasPoint(viewPoint);
-    const QSize picture = m_engine.CanvasImage().size();
+    const QSize picture = Picture().size();
     if (!(at.x() >= 0 && at.y() >= 0 && at.x() < picture.width() && at.y() < picture.height()))
         return;
-    const StrokeChange change = m_engine.P_MouseDown(float(at.x()), float(at.y()));
+    const StrokeChange change = m_document.Press(float(at.x()), float(at.y()));
     if (change.strokeStarted)
         m_pointer = pointer;
     Show(change);
@@ -26,7 +26,7 @@ void CanvasView::Move(Pointer pointer, QPointF viewPoint)
     if (pointer != m_pointer)
         return;
     const QPointF at = CanvasPoint(viewPoint);
-    Show(m_engine.P_MouseMove(float(at.x()), float(at.y())));
+    Show(m_document.Drag(float(at.x()), float(at.y())));
 }
 
 void CanvasView::Release(Pointer pointer, QPointF viewPoint)
@@ -34,7 +34,7 @@ void CanvasView::Release(Pointer pointer, QPointF viewPoint)
     if (pointer != m_pointer)
         return;
     const QPointF at = CanvasPoint(viewPoint);
-    Show(m_engine.P_MouseUp(float(at.x()), float(at.y())));
+    Show(m_document.Release(float(at.x()), float(at.y())));
 }
 
 void CanvasView::mousePressEvent(QMouseEvent *event)
@@ -42,7 +42,7 @@ void CanvasView::mousePressEvent(QMouseEvent *event)
     // A press with no other button held while a mouse stroke goes on: its
     // release went elsewhere, so that stroke is over.
     if (m_pointer == Pointer::Mouse && event->buttons() == event->button())
-        Show(m_engine.EndStroke());
+        Show(m_document.EndStroke());
     Press(Pointer::Mouse, event->position());
 }
 
@@ -77,7 +77,7 @@ bool CanvasView::TouchEvent(QTouchEvent *event)
     event->accept(); // taken as touch, so no mouse events are made up from it
     if (event->type() == QEvent::TouchCancel) {
         if (m_pointer == Pointer::Touch)
-            Show(m_engine.EndStroke());
+            Show(m_document.EndStroke());
         return true;
     }
     for (const QEventPoint &point : event->points()) {

@@ -13,7 +13,8 @@
 #include "controls/picture_button.h"
 #include "library/browser/frm_open.h"
 
-FrmMain::FrmMain(MainWindowServices services, QWidget *parent) : QWidget(parent), m_services(std::move(services))
+FrmMain::FrmMain(MainWindowServices services, QWidget *parent)
+    : QWidget(parent), m_services(std::move(services)), m_document(m_services.programFolder)
 {
     setWindowTitle(QStringLiteral("Velmora"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.png")));
@@ -56,7 +57,7 @@ QWidget *MakePanel(QWidget *parent, const char *name, const QColor &colour)
 void FrmMain::CreateControls()
 {
     PB = new ColourFrameView(this);
-    P = new CanvasView(PB);
+    P = new CanvasView(m_document, PB);
     P->hide(); // until a picture is open
     PB->SetCanvas(P);
     pT = MakePanel(this, "pT", Qt::white);

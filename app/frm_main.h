@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "canvas/colouring_document.h"
 #include "canvas/colouring_tools.h"
 #include "canvas/corner_watch.h"
 #include "controls/ani_cursor.h"
@@ -72,6 +73,11 @@ public:
     void ShowPictureError(int kind, const QString &path);
     // A notice with OK alone; the palette stands still while it shows.
     void ShowNoticeOverColouring(const QString &childText, const QString &parentText);
+    // The picture being coloured: its files, its strokes and whether it is saved.
+    ColouringDocument &Document() { return m_document; }
+    const ColouringDocument &Document() const { return m_document; }
+    // The open picture's line art; empty while none is open.
+    const QString &CurrentPicture() const { return m_document.Path(); }
     // The browser while it is loaded (hidden between uses); null otherwise.
     frmOpen *Browser() const { return m_browser.get(); }
 
@@ -82,7 +88,6 @@ public:
     // The settings file's values, owned here alone; every window and gate reads
     // them through this value when it acts.
     MainWindowSettings Settings;
-    QString CurrentPicture;
     bool Loaded = false;
     qint32 Workon_color = -1;
     bool Play_Sound() const;
@@ -140,11 +145,9 @@ private:
     // Kept between prints, so the printer, paper and orientation chosen carry over.
     std::unique_ptr<QPrinter> m_printer;
     MainWindowServices m_services;
+    ColouringDocument m_document;
     cAniCursor m_canvasCursor;
     CornerWatch m_corner;
     bool m_unloaded = false;
     bool m_libraryManagedFromBrowser = false; // "more pictures" led to the management window
-    // The coloured file on disk holds exactly what the canvas shows, so there
-    // is nothing to save (a picture opened with its colouring and not touched).
-    bool m_savedAsShown = false;
 };

@@ -19,11 +19,10 @@ void FrmMain::ConnectColouring()
     // A stroke must not share the thread with the animation.
     connect(P, &CanvasView::StrokeStarted, this, [this] {
         Timer1.stop();
-        m_savedAsShown = false;
-        Workon_color = P->engine().Workon_color();
+        Workon_color = m_document.Engine().Workon_color();
     });
     connect(P, &CanvasView::StrokeFinished, this, [this] {
-        Workon_color = P->engine().Workon_color(); // a press on a line learns its area only on restart
+        Workon_color = m_document.Engine().Workon_color(); // a press on a line learns its area only on restart
         Timer1.start();
     });
     connect(P, &CanvasView::UndoAvailable, c[2], &pButton::SetEnabled);
@@ -35,14 +34,13 @@ void FrmMain::ConnectColouring()
     connect(c[1], &pButton::Click, this, &FrmMain::ClearCommand);
     connect(c[2], &pButton::Click, this, [this] {
         PlayClick();
-        P->Undo();
-        m_savedAsShown = false;
+        P->ShowNewPicture(m_document.Undo());
         if (PaletteShownWith(Tool))
             Pc->setVisible(true);
     });
     ConnectCrazyColours(c[3], [this](int jitter) {
         ColourJitterRange = jitter;
-        P->engine().SetColourJitter(jitter);
+        m_document.Engine().SetColourJitter(jitter);
     });
     // A release off the button still switches the mode, but only a click clicks.
     connect(c[3], &pButton::Click, this, &FrmMain::PlayClick);
@@ -58,7 +56,7 @@ void FrmMain::pTool_MouseUp(int index)
         button->SetPressed(false);
     pTool[index]->SetPressed(true);
     if (pTool[index]->Pressed()) {
-        P->engine().SetTool(index); // copies the tool's texture afresh
+        m_document.Engine().SetTool(index); // copies the tool's texture afresh
         Tool = index;
     }
     Pc->setVisible(true);
@@ -83,7 +81,7 @@ void FrmMain::Timer1_Timer()
 
 void FrmMain::SetColour(qint32 colour)
 {
-    P->engine().SetCurrentColour({quint8(colour & 0xFF), quint8((colour >> 8) & 0xFF), quint8((colour >> 16) & 0xFF)});
+    m_document.Engine().SetCurrentColour({quint8(colour & 0xFF), quint8((colour >> 8) & 0xFF), quint8((colour >> 16) & 0xFF)});
     PB->SetColour(colour);
 }
 

@@ -7,10 +7,8 @@
 #include "app/canvas_view.h"
 #include "app/colour_frame_view.h"
 #include "app/palette_box.h"
-#include "canvas/picture_document.h"
 #include "canvas/sound_effects.h"
 #include "controls/picture_button.h"
-#include "image/bitmap_file.h"
 #include "library/browser/frm_open.h"
 #include "parental/frm_message.h"
 
@@ -78,13 +76,12 @@ bool FrmMain::AskPictureBrowser(QString &chosen)
 
 bool FrmMain::OpenPictureFile(const QString &fileName)
 {
-    const OpenedPicture opened = OpenPictureDocument(programFolder(), fileName);
-    if (!opened.ok()) {
-        qWarning("velmora: %s", qPrintable(opened.error));
+    QString error;
+    if (!m_document.Open(fileName, error)) {
+        qWarning("velmora: %s", qPrintable(error));
         return false;
     }
-    if (!P->LoadPicture(opened.lineArt, opened.coloured))
-        return false;
+    P->ShowNewPicture();
     for (pButton *button : pTool)
         button->SetEnabled(true);
     pTool[Tool]->SetPressed(true);
@@ -96,8 +93,6 @@ bool FrmMain::OpenPictureFile(const QString &fileName)
     PlaceCanvas();
     PB->SetColour(PB->Colour());
     SetToolCursor(m_canvasCursor, P, Tool, false);
-    CurrentPicture = fileName;
-    m_savedAsShown = opened.colouredUsed;
     if (m_services.sounds)
         m_services.sounds->PlaySoundEffect(SoundKind::kNewPicture);
     LayOut();
@@ -106,24 +101,21 @@ bool FrmMain::OpenPictureFile(const QString &fileName)
 
 void FrmMain::SaveColouredPicture()
 {
-    if (CurrentPicture.isEmpty() || m_savedAsShown)
+    if (!m_document.NeedsSaving())
         return; // what the coloured file holds is what the canvas shows
-    const DocumentSaveResult saved = ::SaveColouredPicture(programFolder(), CurrentPicture, P->engine().CanvasImage(),
-                                                           P->engine().LineArt());
+    const DocumentSaveResult saved = m_document.Save();
     if (!saved.ok()) {
         // The previous colouring stays on disk as it was; a grown-up must hear
         // that this one is not kept, or it is lost when the program ends.
-        qWarning("velmora: the colouring of %s could not be saved: %s", qPrintable(CurrentPicture),
+        qWarning("velmora: the colouring of %s could not be saved: %s", qPrintable(CurrentPicture()),
                  qPrintable(saved.error));
         ShowNoticeOverColouring(
             QStringLiteral("Oh no! Your colors could not be kept! Call someone who can help you!"),
             QStringLiteral("The colors of the picture '%1' could not be saved (%2). Please make sure that the disk is "
                            "not write protected and that there is enough disk space. The colors saved before are "
                            "unchanged.")
-                .arg(QDir::toNativeSeparators(CurrentPicture), saved.error));
-        return;
+                .arg(QDir::toNativeSeparators(CurrentPicture()), saved.error));
     }
-    m_savedAsShown = true;
 }
 
 void FrmMain::ClearCommand()
@@ -131,12 +123,8 @@ void FrmMain::ClearCommand()
     PlayClick();
     if (Prompt(kClearParentText, kClearChildText, false)) {
         SaveColouredPicture();
-        if (FilesOfPicture(programFolder(), CurrentPicture).ownPicture)
-            P->LoadPicture(WhitePage(P->engine().LineArt().size())); // an own page goes back to blank
-        else
-            P->ClearColours();
+        P->ShowNewPicture(m_document.Clear());
         c[2]->SetEnabled(false);
-        m_savedAsShown = false;
     }
     Timer1.start();
     Pc->setVisible(true);

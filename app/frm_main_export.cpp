@@ -49,7 +49,7 @@ bool FrmMain::SavePictureAs()
     const QString chosen = ask(this);
     bool saved = chosen.isEmpty();
     if (!chosen.isEmpty()) {
-        const QString error = SavePictureAsJpeg(P->engine().CanvasImage(), WithJpegExtension(chosen), kJpegQuality);
+        const QString error = SavePictureAsJpeg(m_document.Engine().CanvasImage(), WithJpegExtension(chosen), kJpegQuality);
         if (!error.isEmpty())
             qWarning("velmora: %s", qPrintable(error));
         saved = error.isEmpty();
@@ -76,7 +76,7 @@ void FrmMain::PrintPicture()
     // One painted page per copy, whatever the driver would do with copies.
     const int copies = std::max(1, printer.copyCount());
     printer.setCopyCount(1);
-    const QImage picture = P->engine().CanvasImage();
+    const QImage picture = m_document.Engine().CanvasImage();
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QRect placed = FitOnPage(page.size(), picture.size());
     QPainter painter;

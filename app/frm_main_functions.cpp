@@ -113,11 +113,11 @@ void FrmMain::ChangeSettings()
     setUpdatesEnabled(false);
     Form_Load();
     Tool = kCrayon;
-    P->engine().SetTool(kCrayon);
+    m_document.Engine().SetTool(kCrayon);
     if (P->isVisible()) {
         for (pButton *button : c)
             button->SetEnabled(true);
-        c[2]->SetEnabled(P->engine().CanUndo());
+        c[2]->SetEnabled(m_document.Engine().CanUndo());
         for (pButton *button : pTool) {
             button->SetEnabled(true);
             button->SetPressed(false);
@@ -125,7 +125,7 @@ void FrmMain::ChangeSettings()
         pTool[0]->SetPressed(true);
         // 60 here, not the 120 the crazy-colours button itself sets.
         ColourJitterRange = c[3]->Pressed() ? 60 : 10;
-        P->engine().SetColourJitter(ColourJitterRange);
+        m_document.Engine().SetColourJitter(ColourJitterRange);
     }
     setUpdatesEnabled(true);
 }

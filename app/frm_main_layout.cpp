@@ -60,7 +60,7 @@ void FrmMain::LayOut()
 void FrmMain::PlaceCanvas()
 {
     const QRect room = PB->rect().adjusted(kCanvasMargin, kCanvasMargin, -kCanvasMargin, -kCanvasMargin);
-    QSize shown = P->engine().CanvasImage().size();
+    QSize shown = m_document.Engine().CanvasImage().size();
     if (shown.isEmpty() || room.isEmpty())
         return;
     if (shown.width() > room.width() || shown.height() > room.height())

@@ -9,7 +9,7 @@
 
 bool FrmMain::ShowManagePictures(QWidget *owner)
 {
-    frmManagePictures window(programFolder(), CurrentPicture, owner);
+    frmManagePictures window(programFolder(), CurrentPicture(), owner);
     window.exec();
     return window.LibraryChanged();
 }

@@ -56,9 +56,9 @@ bool FrmMain::Form_Load()
         m_services.session->EnableClearType(kClearTypeSmoothing);
     }
 
-    P->engine().SetTool(kCrayon);
+    m_document.Engine().SetTool(kCrayon);
     Workon_color = -1;
-    P->engine().SetCurrentColour({0, 0, 0});
+    m_document.Engine().SetCurrentColour({0, 0, 0});
 
     if (!ReadSettings()) {
         Form_Unload();
@@ -150,7 +150,7 @@ void FrmMain::LoadButtonFaces()
     c[3]->SetPressed(false);
     c[3]->SetEnabled(false);
     ColourJitterRange = 10;
-    P->engine().SetColourJitter(ColourJitterRange); // the strokes follow the released button
+    m_document.Engine().SetColourJitter(ColourJitterRange); // the strokes follow the released button
     Timer1.stop();
     pTool[0]->SetPressed(true);
     pTool[0]->SetEnabled(false);

@@ -37,14 +37,19 @@ PictureFiles FilesOfPicture(const QString &programFolder, const QString &picture
 
 OpenedPicture OpenPictureDocument(const QString &programFolder, const QString &picturePath)
 {
+    return OpenPictureDocument(FilesOfPicture(programFolder, picturePath));
+}
+
+OpenedPicture OpenPictureDocument(const PictureFiles &files)
+{
     OpenedPicture opened;
-    const PictureRead lineArt = ReadPicture(picturePath);
+    const PictureRead lineArt = ReadPicture(files.picture);
     if (!lineArt.ok()) {
         opened.error = lineArt.detail;
         return opened;
     }
     opened.lineArt = lineArt.image;
-    const QString coloured = FilesOfPicture(programFolder, picturePath).coloured;
+    const QString &coloured = files.coloured;
     if (!QFileInfo(coloured).isFile())
         return opened;
     const PictureRead colouring = ReadPicture(coloured);
@@ -61,9 +66,15 @@ OpenedPicture OpenPictureDocument(const QString &programFolder, const QString &p
 DocumentSaveResult SaveColouredPicture(const QString &programFolder, const QString &picturePath,
                                        const QImage &canvas, const QImage &lineArt)
 {
-    if (picturePath.isEmpty() || canvas.isNull())
+    if (picturePath.isEmpty())
         return {};
-    const PictureFiles files = FilesOfPicture(programFolder, picturePath);
+    return SaveColouredPicture(FilesOfPicture(programFolder, picturePath), canvas, lineArt);
+}
+
+DocumentSaveResult SaveColouredPicture(const PictureFiles &files, const QImage &canvas, const QImage &lineArt)
+{
+    if (files.picture.isEmpty() || canvas.isNull())
+        return {};
     if (!QDir().mkpath(FolderOf(files.coloured)))
         return {QStringLiteral("The folder %1 could not be made.").arg(FolderOf(files.coloured))};
 

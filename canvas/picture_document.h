@@ -30,6 +30,7 @@ struct OpenedPicture {
 // version that does not read, or whose size differs from the line art's (the
 // line art was replaced since), is left out: the picture opens bare and the
 // next save replaces it.
+OpenedPicture OpenPictureDocument(const PictureFiles &files);
 OpenedPicture OpenPictureDocument(const QString &programFolder, const QString &picturePath);
 
 struct DocumentSaveResult {
@@ -40,5 +41,6 @@ struct DocumentSaveResult {
 // Writes the coloured version (JPEG, quality 90) over the old one, atomically,
 // then deletes both stale thumbnail files; an own picture's line art is
 // rewritten the same safe way. A failure leaves the previous files as they were.
+DocumentSaveResult SaveColouredPicture(const PictureFiles &files, const QImage &canvas, const QImage &lineArt);
 DocumentSaveResult SaveColouredPicture(const QString &programFolder, const QString &picturePath,
                                        const QImage &canvas, const QImage &lineArt);

@@ -70,7 +70,7 @@ private Q_SLOTS:
         QVERIFY(rig.window.Timer1.isActive());
         QVERIFY(rig.window.c[2]->Enabled());
 
-        const QImage painted = canvas->engine().CanvasImage();
+        const QImage painted = rig.window.Document().Engine().CanvasImage();
         const QRgb left = painted.pixel(40, 30);
         QVERIFY2(qRed(left) > qGreen(left) + 40, "the left side is coloured red");
         QCOMPARE(painted.pixel(60, 30), qRgb(0, 0, 0));
@@ -79,7 +79,7 @@ private Q_SLOTS:
             QCOMPARE(painted.pixel(x, 30), qRgb(255, 255, 255)); // the stroke stopped at the line
 
         Click(rig.window.c[2]);
-        QCOMPARE(canvas->engine().CanvasImage().pixel(40, 30), qRgb(255, 255, 255));
+        QCOMPARE(rig.window.Document().Engine().CanvasImage().pixel(40, 30), qRgb(255, 255, 255));
         QVERIFY(!rig.window.c[2]->Enabled());
     }
 
@@ -93,7 +93,7 @@ private Q_SLOTS:
 
         Click(w.pTool[1]);
         QCOMPARE(w.Tool, 1);
-        QCOMPARE(w.P->engine().BrushTexture().Width(), 112);
+        QCOMPARE(w.Document().Engine().BrushTexture().Width(), 112);
         QVERIFY(w.pTool[1]->Pressed() && !w.pTool[0]->Pressed() && !w.pTool[2]->Pressed());
         QVERIFY(w.c[3]->Enabled());
         QCOMPARE(w.P->cursor().pixmap().size(), QSize(67, 73)); // the paintbrush cursor
@@ -102,8 +102,8 @@ private Q_SLOTS:
         QVERIFY(w.pTool[1]->Pressed());
         Click(w.pTool[0]);
         QCOMPARE(w.Tool, 0);
-        QCOMPARE(w.P->engine().BrushTexture().Width(), 40);
-        QCOMPARE(w.P->engine().BrushTexture().Height(), 35);
+        QCOMPARE(w.Document().Engine().BrushTexture().Width(), 40);
+        QCOMPARE(w.Document().Engine().BrushTexture().Height(), 35);
         QCOMPARE(rig.recorded.output->log.filter("play B0").size(), 3); // a click sound each
     }
 
@@ -115,9 +115,9 @@ private Q_SLOTS:
         QVERIFY(rig.window.OpenPictureFile(WriteLineArt(rig.root)));
         Click(rig.window.c[3]);
         QVERIFY(rig.window.c[3]->Pressed());
-        QCOMPARE(rig.window.P->engine().ColourJitter(), 120);
+        QCOMPARE(rig.window.Document().Engine().ColourJitter(), 120);
         Click(rig.window.c[3]);
-        QCOMPARE(rig.window.P->engine().ColourJitter(), 10);
+        QCOMPARE(rig.window.Document().Engine().ColourJitter(), 10);
     }
 
     // The click sound belongs to a click; a release off the button still
@@ -134,7 +134,7 @@ private Q_SLOTS:
         QTest::mousePress(crazy, Qt::LeftButton, Qt::NoModifier, crazy->rect().center());
         QTest::mouseRelease(crazy, Qt::LeftButton, Qt::NoModifier, crazy->rect().bottomRight() + QPoint(20, 20));
         QVERIFY(crazy->Pressed());
-        QCOMPARE(rig.window.P->engine().ColourJitter(), 120);
+        QCOMPARE(rig.window.Document().Engine().ColourJitter(), 120);
         QCOMPARE(log.filter("play B0").size(), 0);
         Click(crazy);
         QVERIFY(!crazy->Pressed());
@@ -152,13 +152,13 @@ private Q_SLOTS:
         QVERIFY(!rig.window.P->isVisible());
         Click(rig.window.pTool[1]);
         Click(rig.window.c[3]);
-        QCOMPARE(rig.window.P->engine().ColourJitter(), 120);
+        QCOMPARE(rig.window.Document().Engine().ColourJitter(), 120);
         WhenModal<frmMessage>([](frmMessage *gate) { gate->OkButton()->Click(); });
         WhenModal<frmParentalOptions>([](frmParentalOptions *options) { options->Link(1)->Click(); });
         rig.window.pFunc_Click(4);
         QVERIFY(!rig.window.c[3]->Pressed());
         QCOMPARE(rig.window.ColourJitterRange, 10);
-        QCOMPARE(rig.window.P->engine().ColourJitter(), 10);
+        QCOMPARE(rig.window.Document().Engine().ColourJitter(), 10);
     }
 
     // A confirmed settings change with a picture open puts the child back on
@@ -182,12 +182,12 @@ private Q_SLOTS:
             WhenModal<frmParentalOptions>([](frmParentalOptions *options) { options->Link(1)->Click(); });
             w.pFunc_Click(4);
             QCOMPARE(w.Tool, 0);
-            QCOMPARE(w.P->engine().BrushTexture().Width(), 40); // the crayon's texture
+            QCOMPARE(w.Document().Engine().BrushTexture().Width(), 40); // the crayon's texture
             QVERIFY(w.pTool[0]->Pressed() && !w.pTool[1]->Pressed() && !w.pTool[2]->Pressed());
             for (pButton *tool : w.pTool)
                 QVERIFY(tool->Enabled());
             QVERIFY(!w.c[3]->Pressed()); // released by the start-up pass, so 10 rather than 60
-            QCOMPARE(w.P->engine().ColourJitter(), 10);
+            QCOMPARE(w.Document().Engine().ColourJitter(), 10);
             QVERIFY(w.c[0]->Enabled() && w.c[1]->Enabled() && w.c[3]->Enabled());
             QCOMPARE(w.c[2]->Enabled(), stroked);
         }

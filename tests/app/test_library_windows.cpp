@@ -77,7 +77,6 @@ private Q_SLOTS:
     {
         Library rig;
         rig.window.OpenPictureFile(rig.root.filePath("books/animals/cat.bmp"));
-        rig.window.CurrentPicture = rig.root.filePath("books/animals/cat.bmp");
         QStringList books;
         bool colouredShown = false;
         PressOk();

@@ -136,7 +136,7 @@ private Q_SLOTS:
         const quint32 seed = quint32(QDateTime::currentMSecsSinceEpoch());
         qInfo("seed %u, %d steps", seed, steps);
         Afternoon rig(seed);
-        QCOMPARE(rig.window.CurrentPicture, rig.root.filePath("books/big/grid.bmp"));
+        QCOMPARE(rig.window.CurrentPicture(), rig.root.filePath("books/big/grid.bmp"));
 
         // Once every kind of step has happened, whatever memory the run needs is in use.
         const int warmUp = steps * 3 / 10;

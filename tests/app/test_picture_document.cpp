@@ -83,7 +83,7 @@ struct Library : Rig {
     }
     bool IsRed(int area) const
     {
-        const QRgb pixel = window.P->engine().CanvasImage().pixel(area * 50 + 25, 30);
+        const QRgb pixel = window.Document().Engine().CanvasImage().pixel(area * 50 + 25, 30);
         return qRed(pixel) > 150 && qGreen(pixel) < 120;
     }
 };
@@ -114,7 +114,7 @@ private Q_SLOTS:
     {
         Library rig;
         rig.Open("four.bmp");
-        QCOMPARE(rig.window.CurrentPicture, rig.Path("books/animals/four.bmp"));
+        QCOMPARE(rig.window.CurrentPicture(), rig.Path("books/animals/four.bmp"));
         QVERIFY(rig.window.c[1]->Enabled());
         rig.Colour(0);
         QVERIFY(rig.IsRed(0));
@@ -131,7 +131,7 @@ private Q_SLOTS:
 
         rig.Open("four.bmp");
         QVERIFY(rig.IsRed(0));
-        QCOMPARE(rig.window.P->engine().CanvasImage().size(), QSize(200, 60));
+        QCOMPARE(rig.window.Document().Engine().CanvasImage().size(), QSize(200, 60));
         QVERIFY(!rig.window.c[2]->Enabled());
 
         // Opened with its colouring and not touched: the coloured file is not written again.
@@ -242,7 +242,7 @@ private Q_SLOTS:
         QVERIFY(told.contains(QStringLiteral(
             "Oops, the picture you choose appears to be have something wrong with it, call someone who can help you fix it!")));
         QVERIFY(told.join('|').contains("appears to be damaged or it no longer exists."));
-        QCOMPARE(rig.window.CurrentPicture, rig.Path("books/animals/four.bmp"));
+        QCOMPARE(rig.window.CurrentPicture(), rig.Path("books/animals/four.bmp"));
         QVERIFY(rig.IsRed(0));
     }
 
@@ -263,7 +263,7 @@ private Q_SLOTS:
         garbage.write("not a picture");
         garbage.close();
         rig.Open("other.bmp");
-        QCOMPARE(rig.window.CurrentPicture, rig.Path("books/animals/other.bmp"));
+        QCOMPARE(rig.window.CurrentPicture(), rig.Path("books/animals/other.bmp"));
         QVERIFY(!rig.IsRed(0));
     }
 
@@ -272,8 +272,8 @@ private Q_SLOTS:
         Library rig;
         rig.Open(QString(), &frmOpen::cPicadd);
         const QString own = rig.Path("books/own pictures/own_0.bmp");
-        QCOMPARE(rig.window.CurrentPicture, own);
-        QCOMPARE(rig.window.P->engine().CanvasImage().size(), QSize(750, 480));
+        QCOMPARE(rig.window.CurrentPicture(), own);
+        QCOMPARE(rig.window.Document().Engine().CanvasImage().size(), QSize(750, 480));
         rig.Colour(0);
         rig.Open("four.bmp"); // the browser loads afresh and lists the new page
         QVERIFY(FileIsRedAt(rig.Path("colored pictures/own pictures/own_0.bmp.jpg"), 25));
@@ -284,7 +284,7 @@ private Q_SLOTS:
         WhenModal<frmMessage>([](frmMessage *gate) { Click(gate->OkButton()); });
         Click(rig.window.c[1]);
         QVERIFY(!rig.IsRed(0));
-        QCOMPARE(rig.window.P->engine().CanvasImage().pixel(25, 30), qRgb(255, 255, 255));
+        QCOMPARE(rig.window.Document().Engine().CanvasImage().pixel(25, 30), qRgb(255, 255, 255));
     }
 
     void aFullDiskKeepsTheEarlierColouring()
@@ -313,7 +313,7 @@ private Q_SLOTS:
                                        .arg(QDir::toNativeSeparators(rig.Path("books/animals/four.bmp")))),
                  qPrintable(notice));
         QVERIFY(notice.endsWith(QStringLiteral("The colors saved before are unchanged.")));
-        QCOMPARE(rig.window.CurrentPicture, rig.Path("books/animals/other.bmp"));
+        QCOMPARE(rig.window.CurrentPicture(), rig.Path("books/animals/other.bmp"));
         QFile after(rig.Coloured());
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), before);

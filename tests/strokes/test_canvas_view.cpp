@@ -11,21 +11,27 @@ const QColor kPencilColour(200, 30, 30);
 // A canvas view of `viewSize` showing a white picture of `pictureSize`, with
 // the pencil in a colour that does not vary, so that a click sets exactly one pixel.
 struct ShownCanvas {
+    ColouringDocument document{QString()};
     QWidget window;
-    CanvasView *view = new CanvasView(&window);
+    CanvasView *view = new CanvasView(document, &window);
 
     ShownCanvas(QSize pictureSize, QSize viewSize, int tool = kPencil)
     {
         window.resize(viewSize);
         view->setGeometry(QRect(QPoint(0, 0), viewSize));
-        view->engine().SetTool(tool);
-        view->engine().SetCurrentColour({kPencilColour.red(), kPencilColour.green(), kPencilColour.blue()});
-        view->engine().SetRandomSource(Fixed(0.5));
-        view->LoadPicture(LineArt(pictureSize));
+        document.Engine().SetTool(tool);
+        document.Engine().SetCurrentColour({kPencilColour.red(), kPencilColour.green(), kPencilColour.blue()});
+        document.Engine().SetRandomSource(Fixed(0.5));
+        Show(LineArt(pictureSize));
         window.show();
     }
+    void Show(const QImage &picture)
+    {
+        document.OpenUnsaved(picture);
+        view->ShowNewPicture();
+    }
     bool exposed() { return QTest::qWaitForWindowExposed(&window); }
-    const QImage &canvas() const { return view->engine().CanvasImage(); }
+    const QImage &canvas() const { return document.Engine().CanvasImage(); }
 };
 
 // Records the areas painted.
@@ -122,7 +128,7 @@ void TestCanvasView::clickOffThePictureIgnored()
     QTest::mouseRelease(canvas.view, Qt::LeftButton, {}, canvas.view->PictureRect().center());
     QCOMPARE(started.count(), 0);
     QCOMPARE(canvas.canvas(), LineArt(picture));
-    QVERIFY(!canvas.view->engine().CanUndo());
+    QVERIFY(!canvas.document.Engine().CanUndo());
 }
 
 void TestCanvasView::dragDrawsInPicturePixels()
@@ -160,7 +166,7 @@ void TestCanvasView::touchPaintsWithOneFinger()
     QCOMPARE(canvas.canvas().pixel(80, 70), kWhite);
     QCOMPARE(started.count(), 1);
     QCOMPARE(finished.count(), 1);
-    QVERIFY(!canvas.view->engine().IsStroking());
+    QVERIFY(!canvas.document.Engine().IsStroking());
 }
 
 void TestCanvasView::signalsAndUndo()
@@ -180,7 +186,7 @@ void TestCanvasView::signalsAndUndo()
     QCOMPARE(undo.last().first().toBool(), true);
     QVERIFY(canvas.canvas() != LineArt(QSize(100, 80)));
 
-    canvas.view->Undo();
+    canvas.view->ShowNewPicture(canvas.document.Undo());
     QCOMPARE(canvas.canvas(), LineArt(QSize(100, 80)));
     QCOMPARE(undo.count(), 2);
     QCOMPARE(undo.last().first().toBool(), false);
@@ -188,7 +194,7 @@ void TestCanvasView::signalsAndUndo()
     // A new picture: no undo, and the view follows the new size.
     QTest::mouseClick(canvas.view, Qt::LeftButton, {}, QPoint(200, 200));
     QCOMPARE(undo.count(), 3);
-    QVERIFY(canvas.view->LoadPicture(LineArt(QSize(200, 100))));
+    canvas.Show(LineArt(QSize(200, 100)));
     QCOMPARE(undo.count(), 4);
     QCOMPARE(undo.last().first().toBool(), false);
     QCOMPARE(canvas.view->PictureRect(), QRect(100, 150, 200, 100));
@@ -212,7 +218,7 @@ void TestCanvasView::strokeEndsWhenItsReleaseIsLost()
     if (hide) {
         canvas.view->hide();
         QCOMPARE(finished.count(), 1);
-        QVERIFY(!canvas.view->engine().IsStroking());
+        QVERIFY(!canvas.document.Engine().IsStroking());
         canvas.view->show();
     }
     QTest::mousePress(canvas.view, Qt::LeftButton, {}, QPoint(200, 200)); // a new stroke, not ignored
@@ -220,7 +226,7 @@ void TestCanvasView::strokeEndsWhenItsReleaseIsLost()
     QCOMPARE(started.count(), 2);
     QCOMPARE(finished.count(), 2);
     QCOMPARE(QColor(canvas.canvas().pixel(50, 40)), kPencilColour);
-    QCOMPARE(canvas.view->engine().UndoTop(), 1);
+    QCOMPARE(canvas.document.Engine().UndoTop(), 1);
 }
 
 void TestCanvasView::repaintsOnlyWhatChanged()
@@ -255,9 +261,11 @@ void TestCanvasView::showsThePicture()
     QPalette background = window.palette();
     background.setColor(QPalette::Window, Qt::yellow);
     window.setPalette(background);
-    auto *view = new CanvasView(&window);
+    ColouringDocument document{QString()};
+    auto *view = new CanvasView(document, &window);
     view->setGeometry(0, 0, 400, 400);
-    view->LoadPicture(picture, picture);
+    document.OpenUnsaved(picture, picture);
+    view->ShowNewPicture();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QImage shot = window.grab().toImage();

@@ -1,0 +1,105 @@
+// The open picture without any window: when it needs saving, what a save
+// writes, what a failed open leaves, and how clearing treats an own picture.
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "canvas/colouring_document.h"
+
+namespace {
+
+// 40 x 20: white, with a black line down x = 20.
+QImage Page()
+{
+    QImage page(40, 20, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    for (int y = 0; y < 20; ++y)
+        page.setPixel(20, y, qRgb(0, 0, 0));
+    return page;
+}
+
+void Stroke(ColouringDocument &document)
+{
+    document.Engine().SetCurrentColour({255, 0, 0});
+    document.Press(5, 10);
+    document.Drag(12, 10);
+    document.Release(12, 10);
+}
+
+} // namespace
+
+class TestColouringDocument : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_root;
+    QString Path(const QString &relative) const { return m_root->filePath(relative); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir().mkpath(Path("books/animals")));
+        QVERIFY(QDir().mkpath(Path("books/own pictures")));
+        QVERIFY(Page().save(Path("books/animals/cat.bmp"), "bmp"));
+        QVERIFY(Page().save(Path("books/own pictures/own_0.bmp"), "bmp"));
+    }
+
+    void savesOnlyWhatTheColouredFileLacks()
+    {
+        ColouringDocument document(m_root->path());
+        QString error;
+        QVERIFY(document.Open(Path("books/animals/cat.bmp"), error));
+        QCOMPARE(document.Files().coloured, Path("colored pictures/animals/cat.bmp.jpg"));
+        QVERIFY(document.NeedsSaving()); // no colouring yet: written once
+        QVERIFY(document.Save().ok());
+        QVERIFY(QFile::exists(document.Files().coloured));
+        QVERIFY(!document.NeedsSaving());
+
+        Stroke(document);
+        QVERIFY(document.NeedsSaving());
+        QVERIFY(document.Save().ok());
+
+        // Opened again with its colouring, untouched: nothing to write.
+        ColouringDocument again(m_root->path());
+        QVERIFY(again.Open(Path("books/animals/cat.bmp"), error));
+        QVERIFY(!again.NeedsSaving());
+        QVERIFY(qRed(again.Engine().CanvasImage().pixel(8, 10)) > 150);
+    }
+
+    void aFailedOpenKeepsThePictureOpen()
+    {
+        ColouringDocument document(m_root->path());
+        QString error;
+        QVERIFY(document.Open(Path("books/animals/cat.bmp"), error));
+        Stroke(document);
+        QVERIFY(!document.Open(Path("books/animals/gone.bmp"), error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(document.Path(), Path("books/animals/cat.bmp"));
+        QVERIFY(document.NeedsSaving());
+        QVERIFY(qRed(document.Engine().CanvasImage().pixel(8, 10)) > 150);
+    }
+
+    void clearingAnOwnPictureLeavesBlankPaper()
+    {
+        ColouringDocument document(m_root->path());
+        QString error;
+        QVERIFY(document.Open(Path("books/own pictures/own_0.bmp"), error));
+        QVERIFY(document.Files().ownPicture);
+        Stroke(document);
+        document.Clear();
+        QVERIFY(document.NeedsSaving());
+        QCOMPARE(document.Engine().LineArt().pixel(20, 5), qRgb(255, 255, 255)); // the line is gone too
+        QVERIFY(!document.Engine().CanUndo());
+
+        QVERIFY(document.Open(Path("books/animals/cat.bmp"), error));
+        Stroke(document);
+        document.Clear();
+        QCOMPARE(document.Engine().CanvasImage().pixel(20, 5), qRgb(0, 0, 0)); // a book's line art stays
+        QCOMPARE(document.Engine().CanvasImage().pixel(8, 10), qRgb(255, 255, 255));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestColouringDocument)
+#include "test_colouring_document.moc"
