@@ -52,9 +52,9 @@ QByteArray ToWindows1252(const QString &text)
     return bytes;
 }
 
-QString Windows1252Lacks(const QString &text)
+QStringList Windows1252Lacks(const QString &text)
 {
-    QString lacking;
+    QStringList lacking;
     for (const uint codePoint : text.toUcs4()) {
         const char32_t unicode = codePoint;
         const QString character = QString::fromUcs4(&unicode, 1); // a pair of halves for an emoji

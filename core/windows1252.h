@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // The settings file and picture-pack headers are single-byte text in the
 // Windows-1252 code page on every platform, so files move between systems
@@ -10,5 +11,5 @@ QString FromWindows1252(const QByteArray &bytes);
 QByteArray ToWindows1252(const QString &text);
 
 // The characters of `text` the code page cannot hold, each once, in the order
-// they first appear; empty when the whole text can be kept.
-QString Windows1252Lacks(const QString &text);
+// they first appear (an emoji is one character); empty when all can be kept.
+QStringList Windows1252Lacks(const QString &text);

@@ -30,17 +30,6 @@ void ShowFileValue(QCheckBox *box, int value)
 
 constexpr int kSpeeds[3] = {kSpeedFast, kSpeedMedium, kSpeedSlow};
 
-// The characters of `text` the settings file cannot keep, listed for a
-// message ("ł, ж"); empty when it can keep them all.
-QString UnkeptCharacters(const QString &text)
-{
-    QStringList listed;
-    for (const uint codePoint : Windows1252Lacks(text).toUcs4()) {
-        const char32_t unicode = codePoint;
-        listed << QString::fromUcs4(&unicode, 1);
-    }
-    return listed.join(QStringLiteral(", "));
-}
 
 } // namespace
 
@@ -155,7 +144,7 @@ void frmParentalOptions::Continue()
     // The file holds Windows-1252 text: any other character would come back as
     // "?", and the grown-up's own password would be refused from then on.
     for (QLineEdit *box : {m_password, m_hint}) {
-        const QString unkept = UnkeptCharacters(box->text());
+        const QString unkept = Windows1252Lacks(box->text()).join(QStringLiteral(", "));
         if (unkept.isEmpty())
             continue;
         ShowParentMessage(this, QStringLiteral("The %1 contains characters that Velmora cannot keep:\r\n%2\r\n\r\n"
