@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QTimer>
 
-#include "canvas/sound_qt_output.h"
+#include "sound/sound_qt_output.h"
 #include "library/default_library.h"
 #include "library/program_folder.h"
 

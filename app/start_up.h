@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "app/frm_main.h"
-#include "app/platform_system_session.h"
-#include "canvas/sound_effects.h"
+#include "windows/main/frm_main.h"
+#include "platform/platform_system_session.h"
+#include "sound/sound_effects.h"
 #include "core/start_options.h"
 
 // One run of the program: the system session, the sounds and the colouring

@@ -116,3 +116,8 @@ FloodFillResult FloodFillWhite(QImage &picture, QPoint start)
         return {};
     return ScanlineFill(picture).Run(start);
 }
+
+FloodFillResult FloodFillWhite(cNDib &picture, QPoint start)
+{
+    return FloodFillWhite(picture.image(), start);
+}

@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include "image/pixel_image.h"
+
 struct FloodFillResult {
     bool filled = false;  // false when the start is off the picture or not exactly white
     QRect bounds;         // the pixels that turned red
@@ -15,3 +17,5 @@ struct FloodFillResult {
 // an explicit stack of spans, so a picture that is one huge white area needs no
 // deep recursion. `picture` must be in Format_RGB32; other formats are left alone.
 FloodFillResult FloodFillWhite(QImage &picture, QPoint start);
+// The same on the stroke path's pixel type, which is always in that format.
+FloodFillResult FloodFillWhite(cNDib &picture, QPoint start);

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "canvas/sound_families.h"
+#include "sound/sound_families.h"
 #include "image/pixel_image.h"
 
 class QPainter;

@@ -91,7 +91,7 @@ void StrokeEngine::Press(float X, float Y, StrokeChange &change)
     // A press on a black line draws nothing until it starts again off the line,
     // so its snapshot is taken then: one stroke, one undo step.
     if (m_workOnColour != kMaskOutline)
-        m_undo.Push(m_canvasPixels.image(), m_lineArt);
+        m_undo.Push(m_canvasPixels, m_lineArt);
     m_currentX = X;
     m_currentY = Y;
     Drag(X, Y, change); // so that a click without movement leaves its mark

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-void UndoStack::Push(const QImage &canvas, const QImage &lineArt)
+void UndoStack::Push(const cNDib &canvas, const QImage &lineArt)
 {
     if (UndoTop == kDepth - 1) {
         // Slot 0 <- 1, 1 <- 2; the dropped canvas buffer goes round to the top for reuse.
@@ -12,7 +12,7 @@ void UndoStack::Push(const QImage &canvas, const QImage &lineArt)
     } else {
         ++UndoTop;
     }
-    UndoCanvas[size_t(UndoTop)].Make_From_Picture(canvas); // reuses the slot's buffer when it fits
+    UndoCanvas[size_t(UndoTop)].Make_From_Picture(canvas.image()); // reuses the slot's buffer when it fits
     UndoLineArt[size_t(UndoTop)] = lineArt;
 }
 

@@ -17,7 +17,7 @@ public:
     static constexpr int kDepth = kUndoDepth;
 
     // Takes a snapshot; when all three slots are full the oldest is dropped.
-    void Push(const QImage &canvas, const QImage &lineArt);
+    void Push(const cNDib &canvas, const QImage &lineArt);
     // Hands back the newest snapshot: its pixels are swapped into `canvas` (the
     // pixels `canvas` had are dropped) and its line art is shared into `lineArt`.
     // False, changing nothing, when there is none.

@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/frm_main.h"
+#include "windows/main/frm_main.h"
 #include "controls/hyperlink.h"
 #include "controls/picture_button.h"
-#include "parental/frm_message.h"
-#include "parental/frm_parent_message.h"
-#include "parental/frm_parental_options.h"
+#include "windows/parental/frm_message.h"
+#include "windows/parental/frm_parent_message.h"
+#include "windows/parental/frm_parental_options.h"
 #include "tests/support/fake_sound.h"
 #include "tests/support/fake_system_session.h"
 #include "tests/support/file_faults.h"
@@ -99,7 +99,7 @@ private Q_SLOTS:
         QVERIFY(rig.recorded.sounds.Play_Sound());
         QVERIFY(rig.window.Settings.QuitNeedsPermission);
         QCOMPARE(rig.window.Settings.BubbleSpeed, 4.0f);
-        QCOMPARE(rig.window.Workon_color, -1);
+        QCOMPARE(rig.window.Document().Engine().Workon_color(), -1);
         QVERIFY(QDir(rig.root.path()).exists("colored pictures"));
         QVERIFY(rig.session.filterInstalled);
         QCOMPARE(rig.session.clearTypeType, 2);

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../support/modal.h"
+#include "tests/support/modal.h"
 #include "controls/common_dialog.h"
 #include "controls/file_chooser.h"
 #include "controls/file_dialog.h"

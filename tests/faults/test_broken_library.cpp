@@ -5,14 +5,14 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "app/frm_main.h"
+#include "windows/main/frm_main.h"
 #include "controls/hyperlink.h"
 #include "controls/picture_button.h"
-#include "library/browser/frm_open.h"
-#include "library/browser/sheet_view.h"
-#include "parental/frm_message.h"
-#include "parental/frm_parent_message.h"
-#include "parental/frm_parental_options.h"
+#include "windows/browser/frm_open.h"
+#include "windows/browser/sheet_view.h"
+#include "windows/parental/frm_message.h"
+#include "windows/parental/frm_parent_message.h"
+#include "windows/parental/frm_parental_options.h"
 #include "tests/support/library_fixture.h"
 #include "tests/support/main_window_rig.h"
 #include "tests/support/modal.h"

@@ -6,7 +6,7 @@
 #include "library/book_plan.h"
 #include "library/picture_sheet.h"
 #include "library/thumbnail_file.h"
-#include "../support/library_fixture.h"
+#include "tests/support/library_fixture.h"
 
 namespace {
 

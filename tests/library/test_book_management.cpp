@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include "../support/library_fixture.h"
+#include "tests/support/library_fixture.h"
 #include "library/black_and_white.h"
 #include "library/book_management.h"
 

@@ -7,7 +7,7 @@
 #include "library/default_library.h"
 #include "library/library_files.h"
 #include "library/library_layout.h"
-#include "../support/library_fixture.h"
+#include "tests/support/library_fixture.h"
 
 namespace {
 

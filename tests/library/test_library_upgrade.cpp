@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "library/default_library.h"
-#include "../support/library_fixture.h"
+#include "tests/support/library_fixture.h"
 
 namespace {
 

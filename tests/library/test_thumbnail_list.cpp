@@ -2,7 +2,7 @@
 #include <QFileInfo>
 #include <QtTest>
 
-#include "../support/library_fixture.h"
+#include "tests/support/library_fixture.h"
 #include "library/thumbnail_file.h"
 #include "library/thumbnail_list.h"
 

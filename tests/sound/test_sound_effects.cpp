@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "canvas/sound_effects.h"
+#include "sound/sound_effects.h"
 #include "tests/support/fake_sound.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "canvas/sound_effects.h"
-#include "canvas/sound_qt_output.h"
+#include "sound/sound_effects.h"
+#include "sound/sound_qt_output.h"
 #include "resources/resource_names.h"
 #include "tests/sound/wav_fixture.h"
 

@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "canvas/sound_wav.h"
+#include "sound/sound_wav.h"
 #include "tests/sound/wav_fixture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "canvas/sound_effects.h"
+#include "sound/sound_effects.h"
 
 // Records what the logic asks of the platform, as "play NAME" and "stop".
 class RecordingOutput final : public SoundOutput {

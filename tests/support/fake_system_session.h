@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/system_session.h"
+#include "platform/system_session.h"
 
 // A system session whose display is whatever the test says and which records
 // what the program changes.

@@ -2,7 +2,7 @@
 
 #include <QTemporaryDir>
 
-#include "app/frm_main.h"
+#include "windows/main/frm_main.h"
 #include "tests/support/fake_sound.h"
 #include "tests/support/fake_system_session.h"
 #include "tests/support/file_faults.h"

@@ -1,8 +1,0 @@
-#include "app/platform_system_session.h"
-
-#include "app/qt_system_session.h"
-
-std::unique_ptr<SystemSession> MakeSystemSession(bool windowed)
-{
-    return std::make_unique<QtSystemSession>(/*grabKeyboard=*/!windowed);
-}
