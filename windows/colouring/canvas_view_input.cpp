@@ -9,8 +9,9 @@ void CanvasView::Press(Pointer pointer, QPointF viewPoint)
 {
     if (m_pointer != Pointer::None)
         return; // one stroke at a time, whichever pointer began it
-    // Only on the picture itself: the pixel just past its right or bottom edge
-    // is not part of what shows.
+    // Only over a pixel of the picture as it shows. The engine also takes a
+    // press on the canvas's far border (X = width, a coordinate, not a pixel);
+    // from a pointer that would be the band's first pixel past the picture.
     const QPointF at = CanvasPoint(viewPoint);
     const QSize picture = Picture().size();
     if (!(at.x() >= 0 && at.y() >= 0 && at.x() < picture.width() && at.y() < picture.height()))
