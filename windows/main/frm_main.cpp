@@ -1,6 +1,7 @@
 // The colouring window's controls and painting.
 #include "windows/main/frm_main.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -73,8 +74,25 @@ void FrmMain::CreateControls()
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
-    ReleaseRun();
-    event->accept();
+    if (m_unloaded || !Loaded) {
+        ReleaseRun();
+        event->accept();
+        return;
+    }
+    // Anything else is a request from outside (the window manager's or the
+    // compositor's close, a taskbar, Alt+F4 where it still arrives): the run
+    // ends only if a grown-up says so at the quit button's gate. While another
+    // window is showing (the browser, a grown-up's window) that window answers
+    // its own close requests, so nothing more opens on top of it.
+    event->ignore();
+    if (m_quitAsked || QApplication::activeModalWidget())
+        return;
+    m_quitAsked = true;
+    // Not inside the close event: the gate runs its own event loop.
+    QTimer::singleShot(0, this, [this] {
+        QuitCommand();
+        m_quitAsked = false;
+    });
 }
 
 void FrmMain::resizeEvent(QResizeEvent *event)

@@ -52,6 +52,9 @@ public:
 
     // The click on grown-ups' button `index` (0 quit, 1 save, 2 print, 3 about, 4 settings).
     void pFunc_Click(int index);
+    // The quit button's gate, its texts and password rule; ends the run when
+    // the grown-up confirms. Close requests from outside come here too.
+    void QuitCommand();
     // The release on tool button `index` (0 crayon, 1 paintbrush, 2 pencil).
     void pTool_MouseUp(int index);
     // The window timer's tick: the palette moves and the corner is watched.
@@ -150,5 +153,6 @@ private:
     cAniCursor m_canvasCursor;
     CornerWatch m_corner;
     bool m_unloaded = false;
+    bool m_quitAsked = false; // a close request's gate is on its way or showing
     bool m_libraryManagedFromBrowser = false; // "more pictures" led to the management window
 };

@@ -49,18 +49,24 @@ bool FrmMain::Prompt(const char *parentText, const char *childText, bool passwor
                       QString::fromUtf8(parentText), passwordRequired);
 }
 
+void FrmMain::QuitCommand()
+{
+    if (m_unloaded)
+        return;
+    const GateTexts &texts = Settings.QuitNeedsPermission ? kQuitNeedingPermission : kQuitAllowed;
+    const bool confirmed =
+        Prompt(texts.parent, texts.child, Settings.QuitNeedsPermission && Settings.Use_Parental_password);
+    Timer1.start();
+    if (confirmed)
+        Form_Unload();
+}
+
 void FrmMain::pFunc_Click(int index)
 {
     switch (index) {
-    case 0: {
-        const GateTexts &texts = Settings.QuitNeedsPermission ? kQuitNeedingPermission : kQuitAllowed;
-        const bool confirmed = Prompt(texts.parent, texts.child,
-                                      Settings.QuitNeedsPermission && Settings.Use_Parental_password);
-        Timer1.start();
-        if (confirmed)
-            Form_Unload();
+    case 0:
+        QuitCommand();
         return; // no common ending
-    }
     case 1:
         if (!Prompt(kSaveAs.parent, kSaveAs.child, Settings.Use_Parental_password)) {
             Timer1.start();

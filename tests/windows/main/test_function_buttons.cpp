@@ -110,6 +110,47 @@ private Q_SLOTS:
         QVERIFY(rig.window.isVisible());
     }
 
+    // A close from outside (window manager, compositor, taskbar) is the quit
+    // button's question: Cancel keeps everything, OK with the password ends
+    // the run with the colouring kept.
+    void closeRequestsGoToTheQuitGate()
+    {
+        Opened rig;
+        rig.window.Settings.Use_Parental_password = true;
+        rig.window.Settings.Parental_Password = "secret";
+        rig.window.Settings.QuitNeedsPermission = true;
+        rig.window.Document().Press(40, 40);
+        rig.window.Document().Release(40, 40);
+        const QString coloured = rig.window.Document().Files().coloured;
+        QVERIFY(!QFile::exists(coloured));
+
+        const std::shared_ptr<Gate> seen = AnswerGate(false);
+        QVERIFY(!rig.window.close());
+        QTRY_COMPARE(seen->parent,
+                     "There was an attempt to quit Velmora. If you wish to allow this, please press OK to continue.");
+        QVERIFY(seen->password);
+        QTRY_VERIFY(rig.window.Timer1.isActive());
+        QVERIFY(rig.window.isVisible());
+        QVERIFY(rig.session.filterInstalled);
+        QVERIFY(rig.window.Document().NeedsSaving());
+
+        // Requests arriving while the gate shows open no second one.
+        bool answered = false;
+        WhenModal<frmMessage>([&answered, &rig](frmMessage *gate) {
+            QVERIFY(!rig.window.close());
+            QTest::keyClicks(gate->PasswordBox(), "secret");
+            gate->OkButton()->Click();
+            answered = true;
+        });
+        QVERIFY(!rig.window.close());
+        QTRY_VERIFY(answered);
+        QTRY_VERIFY(!rig.window.isVisible());
+        QVERIFY(!rig.session.filterInstalled);
+        QVERIFY(QImage(coloured).size() == QSize(300, 200));
+        QTest::qWait(50);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     void savingAsJpegAddsTheExtension()
     {
         QTemporaryDir out;
