@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "platform/keyboard_filter.h"
+#include "platform/x11_keyboard_grab_hint.h"
 
 QtSystemSession::QtSystemSession(bool grabKeyboard, QObject *parent) : QObject(parent), m_grabKeyboard(grabKeyboard)
 {
@@ -32,6 +33,9 @@ void QtSystemSession::InstallKeyboardFilter()
     m_installed = true;
     qApp->installEventFilter(this);
     if (m_grabKeyboard) {
+#if VELMORA_HAVE_WAYLAND
+        m_inhibitor = WaylandShortcutsInhibitor::Create();
+#endif
         connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &QtSystemSession::MoveGrabTo);
         MoveGrabTo(QGuiApplication::focusWindow());
     }
@@ -45,6 +49,9 @@ void QtSystemSession::RemoveKeyboardFilter()
     qApp->removeEventFilter(this);
     disconnect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &QtSystemSession::MoveGrabTo);
     MoveGrabTo(nullptr);
+#if VELMORA_HAVE_WAYLAND
+    m_inhibitor.reset();
+#endif
 }
 
 void QtSystemSession::MoveGrabTo(QWindow *window)
@@ -52,8 +59,18 @@ void QtSystemSession::MoveGrabTo(QWindow *window)
     if (m_grabbed && m_grabbed != window)
         m_grabbed->setKeyboardGrabEnabled(false);
     m_grabbed = window;
-    if (window)
-        window->setKeyboardGrabEnabled(true);
+    if (!window)
+        return;
+#if VELMORA_HAVE_WAYLAND
+    // Kept on the last of our windows while none has the focus: the compositor
+    // honours it only while that window has the focus anyway, and a new
+    // keyboard (a virtual one, a plugged one) makes the focus leave and come
+    // back, when asking again would leave a gap.
+    if (m_inhibitor)
+        m_inhibitor->InhibitFor(window);
+#endif
+    AskXWaylandToAllowKeyboardGrab(window);
+    window->setKeyboardGrabEnabled(true);
 }
 
 bool QtSystemSession::eventFilter(QObject *watched, QEvent *event)

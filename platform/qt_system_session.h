@@ -3,15 +3,21 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 #include "platform/system_session.h"
+#if VELMORA_HAVE_WAYLAND
+#include "platform/wayland_shortcuts_inhibitor.h"
+#endif
 
 class QWindow;
 
 // The system session on Qt: the primary screen's size and depth, font smoothing
 // recorded (Qt draws its own smoothed text, so nothing in the system changes),
 // and a keyboard filter made of an application-wide event filter plus, when
-// asked for, a keyboard grab on the active window so that the window manager's
-// own shortcuts (Alt+Tab and the like) do not reach it either.
+// asked for, a hold on the desktop's own shortcuts (Alt+Tab and the like) for
+// the focused window: a keyboard grab on X11 (with the hint GNOME needs under
+// XWayland), the shortcuts-inhibit protocol on a Wayland session.
 class QtSystemSession : public QObject, public SystemSession {
     Q_OBJECT
 
@@ -39,4 +45,7 @@ private:
     bool m_installed = false;
     bool m_fontSmoothing = true;
     QPointer<QWindow> m_grabbed;
+#if VELMORA_HAVE_WAYLAND
+    std::unique_ptr<WaylandShortcutsInhibitor> m_inhibitor; // on a Wayland session only
+#endif
 };
