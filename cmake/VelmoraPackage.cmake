@@ -25,6 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The child's and the grown-ups' fonts (controls/program_fonts.h), which no library names.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-dejavu-core")
+# The kiosk session entry runs Velmora in cage; Qt's Wayland platform runs it
+# natively on a Wayland desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cage, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VELMORA_WEBSITE}")
 
 include(CPack)
