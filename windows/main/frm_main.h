@@ -55,6 +55,11 @@ public:
     // The quit button's gate, its texts and password rule; ends the run when
     // the grown-up confirms. Close requests from outside come here too.
     void QuitCommand();
+    // The session is ending (logout, shutdown, a signal): keeps the colouring,
+    // puts the system back and lets every window go, asking no one.
+    void EndSession();
+    // True once the run has ended, however it ended.
+    bool Ended() const { return m_unloaded; }
     // The release on tool button `index` (0 crayon, 1 paintbrush, 2 pencil).
     void pTool_MouseUp(int index);
     // The window timer's tick: the palette moves and the corner is watched.
