@@ -5,8 +5,8 @@
 
 // A JPEG loses a little every time it is written, so a colouring opened and
 // saved day after day would smear at the black lines. Beside each coloured
-// JPEG lies a lossless copy of the same pixels (PNG), which carries a checksum
-// of the JPEG it was written with: a JPEG replaced by other means (a restored
+// JPEG lies a lossless copy of the same pixels (Zstandard-packed, see the
+// .cpp), which carries a checksum of the JPEG it was written with: a JPEG replaced by other means (a restored
 // backup, another program) no longer matches, and the JPEG wins. The JPEG stays
 // the coloured pictures' format, which thumbnails, "save as" and other
 // programs read.

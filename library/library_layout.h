@@ -15,8 +15,8 @@ inline constexpr char kColouredPictures[] = "colored pictures";
 inline constexpr char kThumbnailSuffix[] = ".vlm";
 inline constexpr char kColouredSuffix[] = ".jpg";
 // Beside each coloured JPEG, a lossless copy of the same pixels, which no
-// listing shows: {coloured}.lossless.png
-inline constexpr char kLosslessSuffix[] = ".lossless.png";
+// listing shows: {coloured}.lossless
+inline constexpr char kLosslessSuffix[] = ".lossless";
 // A pack is unpacked into books/{prefix}XXXXXX and renamed into place once
 // complete, so a killed import never shows as a half book. Such folders are
 // never listed, and the next load or import removes them.

@@ -87,7 +87,7 @@ private Q_SLOTS:
             QVERIFY(document.Save().ok());
             saved = document.Engine().CanvasImage().copy();
         }
-        QVERIFY(QFile::exists(Path("colored pictures/animals/cat.bmp.jpg.lossless.png")));
+        QVERIFY(QFile::exists(Path("colored pictures/animals/cat.bmp.jpg.lossless")));
     }
 
     // Without its copy, or with a JPEG put there by other means (a backup put

@@ -200,7 +200,7 @@ private Q_SLOTS:
         m_library->WriteBytes(QStringLiteral("books/Animals/owl.bmp.vlm"), "thumbnail");
         m_library->AddPictureAt(QStringLiteral("colored pictures/animals/owl.bmp.jpg"));
         m_library->WriteBytes(QStringLiteral("colored pictures/animals/owl.bmp.jpg.vlm"), "thumbnail");
-        m_library->WriteBytes(QStringLiteral("colored pictures/animals/owl.bmp.jpg.lossless.png"), "copy");
+        m_library->WriteBytes(QStringLiteral("colored pictures/animals/owl.bmp.jpg.lossless"), "copy");
 
         QCOMPARE(PictureDeletionRefusal(QStringLiteral("Velmora")),
                  QStringLiteral("The pictures in this book cannot be removed because they are required for Velmora "
@@ -225,7 +225,7 @@ private Q_SLOTS:
         QVERIFY(!Exists(QStringLiteral("books/Animals/owl.bmp.vlm")));
         QVERIFY(!Exists(QStringLiteral("colored pictures/animals/owl.bmp.jpg")));
         QVERIFY(!Exists(QStringLiteral("colored pictures/animals/owl.bmp.jpg.vlm")));
-        QVERIFY(!Exists(QStringLiteral("colored pictures/animals/owl.bmp.jpg.lossless.png")));
+        QVERIFY(!Exists(QStringLiteral("colored pictures/animals/owl.bmp.jpg.lossless")));
 
         // Gone already: the removal reports the file.
         outcome = DeletePicture(root(), QStringLiteral("Animals"), QStringLiteral("dog.bmp"), open);
