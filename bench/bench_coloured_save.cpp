@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 #include <iostream>
 #include <string>
 
@@ -117,6 +119,37 @@ void BM_Reopen(benchmark::State &state, bool withCopy)
     }
 }
 
+// A press while a save runs on the other core: the worker must not slow the
+// stroke (both share the memory bus and the caches). Wall time, as the child
+// feels it; without the save, the same press for comparison.
+void BM_Press(benchmark::State &state, bool duringSave)
+{
+    Library &library = TheLibrary();
+    StrokeEngine engine;
+    engine.LoadPicture(library.lineArt, library.coloured);
+    const QPoint press = SkyPoint(kPage);
+    std::atomic<bool> stop = false;
+    std::atomic<int> saves = 0;
+    std::thread worker;
+    if (duringSave) {
+        worker = std::thread([&] {
+            while (!stop) {
+                SaveColouredPicture(library.files, library.coloured, library.lineArt);
+                ++saves;
+            }
+        });
+    }
+    for (auto _ : state) {
+        const StrokeChange change = engine.P_MouseDown(float(press.x()), float(press.y()));
+        engine.P_MouseUp(float(press.x()), float(press.y()));
+        benchmark::DoNotOptimize(change);
+    }
+    stop = true;
+    if (worker.joinable())
+        worker.join();
+    state.counters["saves"] = double(saves.load());
+}
+
 // The default book coloured as a child would: strokes of every tool and many
 // colours, each inside its area. What the JPEG and its copy take on disk.
 void NoteDiskCost()
@@ -154,7 +187,10 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("SaveJpegOnly/2400x1800", BM_SaveJpegOnly)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ReopenFromCopy/2400x1800", BM_Reopen, true)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ReopenFromJpeg/2400x1800", BM_Reopen, false)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PressAlone/2400x1800", BM_Press, false)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PressDuringSave/2400x1800", BM_Press, true)->Unit(benchmark::kMillisecond);
     const std::vector<Budget> budgets = {
+        {"press to first stamp while a save runs", "PressDuringSave/2400x1800", "", 8, BudgetClock::Real},
         {"a save on the worker, with its lossless copy", "SaveWithCopy/2400x1800", "", 100, BudgetClock::Real},
         {"reopening from the copy / from the JPEG", "ReopenFromCopy/2400x1800", "ReopenFromJpeg/2400x1800", 1.5,
          BudgetClock::Real},
