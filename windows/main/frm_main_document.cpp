@@ -2,6 +2,7 @@
 // with its earlier colouring, saving the colouring, and clearing it.
 #include "windows/main/frm_main.h"
 
+#include <QApplication>
 #include <QDir>
 
 #include "windows/colouring/canvas_view.h"
@@ -137,6 +138,12 @@ void FrmMain::SaveInBackground()
 {
     if (m_unloaded)
         return;
+    // A grown-up's window may be deleting or replacing this very picture: the
+    // save waits until the colouring window is in front again.
+    if (QApplication::activeModalWidget()) {
+        m_restTimer.start();
+        return;
+    }
     if (std::optional<ColouringDocument::Snapshot> snapshot = m_document.SnapshotForSaving())
         m_saver.Start(std::move(*snapshot));
 }
