@@ -27,5 +27,7 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "velmora: %s\n", qPrintable(error));
         return error.isEmpty() ? 0 : 1;
     }
+    if (run->window().Ended())
+        return 0; // the session ended while start-up was still asking
     return QApplication::exec();
 }

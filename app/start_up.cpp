@@ -1,6 +1,7 @@
 #include "app/start_up.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include "sound/sound_qt_output.h"
@@ -12,6 +13,23 @@ VelmoraRun::VelmoraRun(const QString &programFolder, const StartOptions &options
       m_window(std::make_unique<FrmMain>(
           MainWindowServices{programFolder, m_session.get(), &m_sounds, options.windowed, {}, {}}))
 {
+    FrmMain *window = m_window.get();
+#ifndef Q_OS_WIN
+    QObject::connect(&m_endSignals, &SessionEndSignals::EndRequested, window, [window](int number) {
+        qInfo("velmora: the session is ending (signal %d): the colouring is kept", number);
+        window->EndSession();
+    });
+#endif
+    // The desktop's session manager asks programs to keep their data before a
+    // logout it may still cancel; the run goes on.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, window, [window] {
+        if (!window->Ended())
+            window->SaveColouredPicture();
+    });
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, [window] {
+        if (!window->Ended())
+            window->Form_Unload();
+    });
 }
 
 std::unique_ptr<VelmoraRun> StartVelmora(const StartOptions &options, QString &error)

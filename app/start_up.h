@@ -6,6 +6,9 @@
 #include "platform/platform_system_session.h"
 #include "sound/sound_effects.h"
 #include "core/start_options.h"
+#ifndef Q_OS_WIN
+#include "platform/session_end_signals.h"
+#endif
 
 // One run of the program: the system session, the sounds and the colouring
 // window, made and put away together.
@@ -19,7 +22,10 @@ public:
 private:
     std::unique_ptr<SystemSession> m_session;
     SoundEffects m_sounds;
-    std::unique_ptr<FrmMain> m_window; // last: it uses the session and sounds until it goes
+    std::unique_ptr<FrmMain> m_window; // it uses the session and sounds until it goes
+#ifndef Q_OS_WIN
+    SessionEndSignals m_endSignals;
+#endif
 };
 
 // Finds the program folder (making it when missing) and brings the colouring

@@ -20,8 +20,9 @@ bool ColouringDocument::Open(const QString &picturePath, QString &error)
         return false;
     }
     m_files = files;
+    Changed();
     // A picture opened bare is written once, so that its colouring exists.
-    m_needsSaving = !opened.colouredUsed;
+    m_savedVersion = opened.colouredUsed ? m_version : m_version - 1;
     return true;
 }
 
@@ -31,22 +32,23 @@ void ColouringDocument::OpenUnsaved(const QImage &lineArt, const QImage &coloure
     if (!m_engine.LoadPicture(lineArt, coloured))
         return;
     m_files = PictureFiles();
-    m_needsSaving = false;
+    Changed();
+    m_savedVersion = m_version;
 }
 
 DocumentSaveResult ColouringDocument::Save()
 {
-    if (!IsOpen() || !m_needsSaving)
+    if (!IsOpen() || !NeedsSaving())
         return {};
     const DocumentSaveResult saved = SaveColouredPicture(m_files, m_engine.CanvasImage(), m_engine.LineArt());
     if (saved.ok())
-        m_needsSaving = false;
+        m_savedVersion = m_version;
     return saved;
 }
 
 StrokeChange ColouringDocument::Clear()
 {
-    m_needsSaving = true;
+    Changed();
     if (!m_files.ownPicture)
         return m_engine.ClearColours();
     // An own picture's line art is what the child drew with the pencil: back to blank paper.
@@ -57,10 +59,25 @@ StrokeChange ColouringDocument::Clear()
     return change;
 }
 
+std::optional<ColouringDocument::Snapshot> ColouringDocument::SnapshotForSaving() const
+{
+    if (!IsOpen() || !NeedsSaving() || m_engine.IsStroking())
+        return std::nullopt;
+    // Copies now, on this thread, so that the next stroke never waits for one.
+    return Snapshot{m_files, m_engine.CanvasImage().copy(),
+                    m_files.ownPicture ? m_engine.LineArt().copy() : QImage(), m_version};
+}
+
+void ColouringDocument::Saved(const QString &picturePath, quint64 version)
+{
+    if (picturePath == m_files.picture && version == m_version)
+        m_savedVersion = version;
+}
+
 StrokeChange ColouringDocument::Noted(const StrokeChange &change)
 {
     if (change.strokeStarted || !change.dirty.isEmpty())
-        m_needsSaving = true;
+        Changed();
     return change;
 }
 
@@ -86,6 +103,6 @@ StrokeChange ColouringDocument::EndStroke()
 
 StrokeChange ColouringDocument::Undo()
 {
-    m_needsSaving = true;
+    Changed();
     return m_engine.Undo();
 }

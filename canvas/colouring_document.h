@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "canvas/picture_document.h"
 #include "canvas/stroke_engine.h"
 
@@ -25,10 +27,24 @@ public:
     // True when the canvas shows something the coloured file does not hold: a
     // stroke, an undo or a clear since it was read or saved, or a picture that
     // had no colouring yet.
-    bool NeedsSaving() const { return m_needsSaving; }
+    bool NeedsSaving() const { return m_version != m_savedVersion; }
     // Writes the colouring when it needs saving; a failure keeps the files as
     // they were and the colouring still unsaved.
     DocumentSaveResult Save();
+    // What a save on another thread needs: the files and copies of the pixels,
+    // with the version of the colouring they show. Nothing while no save is
+    // needed or a stroke is still going on.
+    struct Snapshot {
+        PictureFiles files;
+        QImage canvas;
+        QImage lineArt;
+        quint64 version = 0;
+    };
+    std::optional<Snapshot> SnapshotForSaving() const;
+    // A snapshot's save has finished: the colouring counts as saved unless it
+    // changed since (or another picture is open now).
+    void Saved(const QString &picturePath, quint64 version);
+
     // A picture that has no files (made in memory): coloured like any other,
     // never saved.
     void OpenUnsaved(const QImage &lineArt, const QImage &coloured = QImage());
@@ -51,9 +67,13 @@ public:
 
 private:
     StrokeChange Noted(const StrokeChange &change);
+    void Changed() { ++m_version; }
 
     QString m_programFolder;
     PictureFiles m_files;
     StrokeEngine m_engine;
-    bool m_needsSaving = false;
+    // Every change counts up; never reset, so that a save of an earlier picture
+    // or colouring can never pass for one of this.
+    quint64 m_version = 0;
+    quint64 m_savedVersion = 0;
 };

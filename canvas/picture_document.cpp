@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "canvas/lossless_copy.h"
 #include "image/bitmap_file.h"
 #include "image/picture_reader.h"
 #include "image/turbojpeg_writer.h"
@@ -52,6 +53,12 @@ OpenedPicture OpenPictureDocument(const PictureFiles &files)
     const QString &coloured = files.coloured;
     if (!QFileInfo(coloured).isFile())
         return opened;
+    // The exact pixels last saved, when the JPEG is still the one saved with them.
+    if (QImage exact = ReadLosslessCopy(coloured, opened.lineArt.size()); !exact.isNull()) {
+        opened.coloured = std::move(exact);
+        opened.colouredUsed = true;
+        return opened;
+    }
     const PictureRead colouring = ReadPicture(coloured);
     if (colouring.ok() && colouring.image.size() == opened.lineArt.size()) {
         opened.coloured = colouring.image;
@@ -80,6 +87,10 @@ DocumentSaveResult SaveColouredPicture(const PictureFiles &files, const QImage &
 
     if (const QString error = SavePictureAsJpeg(canvas, files.coloured, kColouredQuality); !error.isEmpty())
         return {error};
+    // Without its copy the colouring still opens, from the JPEG: a copy that
+    // could not be written is only noted. The old copy no longer matches.
+    if (const QString error = WriteLosslessCopy(files.coloured, canvas); !error.isEmpty())
+        qWarning("velmora: the lossless copy of %s was not written: %s", qPrintable(files.coloured), qPrintable(error));
     // Only once the new colouring is on disk are the thumbnails that show the old one stale.
     DeleteFileIfPresent(files.colouredThumbnail);
     DeleteFileIfPresent(files.pictureThumbnail);

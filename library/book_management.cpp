@@ -175,11 +175,8 @@ Outcome DeletePicture(const QString &programFolder, const QString &bookName, con
         return {false, CannotRemoveFile(file)};
     DeleteFileIfPresent(ThumbnailPathOf(file));
     const QString coloured = LibraryLayout::ColouredPictureOf(programFolder, bookName, fileName);
-    if (QFileInfo::exists(coloured)) {
-        if (!DeleteFileIfPresent(coloured))
-            return {true, CannotRemoveFile(coloured)};
-        DeleteFileIfPresent(ThumbnailPathOf(coloured));
-    }
+    if (QFileInfo::exists(coloured) && !LibraryLayout::DeleteColouredPicture(coloured))
+        return {true, CannotRemoveFile(coloured)};
     return {true, {}};
 }
 

@@ -62,6 +62,20 @@ bool IsPictureFileName(const QString &fileName)
     return false;
 }
 
+QString LosslessCopyOf(const QString &colouredPicture)
+{
+    return colouredPicture + QLatin1String(kLosslessSuffix);
+}
+
+bool DeleteColouredPicture(const QString &colouredPicture)
+{
+    if (!DeleteFileIfPresent(colouredPicture))
+        return false;
+    DeleteFileIfPresent(colouredPicture + QLatin1String(kThumbnailSuffix));
+    DeleteFileIfPresent(LosslessCopyOf(colouredPicture));
+    return true;
+}
+
 QStringList ListFolders(const QString &folder)
 {
     QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort);

@@ -14,6 +14,9 @@ inline constexpr char kOwnPictures[] = "own pictures";
 inline constexpr char kColouredPictures[] = "colored pictures";
 inline constexpr char kThumbnailSuffix[] = ".vlm";
 inline constexpr char kColouredSuffix[] = ".jpg";
+// Beside each coloured JPEG, a lossless copy of the same pixels, which no
+// listing shows: {coloured}.lossless
+inline constexpr char kLosslessSuffix[] = ".lossless";
 // A pack is unpacked into books/{prefix}XXXXXX and renamed into place once
 // complete, so a killed import never shows as a half book. Such folders are
 // never listed, and the next load or import removes them.
@@ -29,6 +32,12 @@ QString ColouredPicturesFolder(const QString &programFolder);
 QString ColouredFolderOf(const QString &programFolder, const QString &bookNameOrTitle);
 // The coloured version of picture `fileName` of that book: .../{fileName}.jpg
 QString ColouredPictureOf(const QString &programFolder, const QString &bookNameOrTitle, const QString &fileName);
+
+// The lossless copy that belongs beside a coloured picture.
+QString LosslessCopyOf(const QString &colouredPicture);
+// Deletes a coloured picture with its thumbnail and its lossless copy; false
+// (the rest left alone) when the picture itself could not be deleted.
+bool DeleteColouredPicture(const QString &colouredPicture);
 
 // True for the file names a book lists as pictures: *.gif, *.bmp, *.jpg in any letter case.
 bool IsPictureFileName(const QString &fileName);

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "canvas/colouring_document.h"
+#include "library/library_layout.h"
 
 namespace {
 
@@ -66,6 +67,60 @@ private Q_SLOTS:
         QVERIFY(again.Open(Path("books/animals/cat.bmp"), error));
         QVERIFY(!again.NeedsSaving());
         QVERIFY(qRed(again.Engine().CanvasImage().pixel(8, 10)) > 150);
+    }
+
+    // Twenty days of colouring one page: it opens every time with the very
+    // pixels saved last, though the coloured file is a JPEG.
+    void reopensExactlyWhatWasSaved()
+    {
+        QImage saved;
+        for (int round = 0; round < 20; ++round) {
+            ColouringDocument document(m_root->path());
+            QString error;
+            QVERIFY(document.Open(Path("books/animals/cat.bmp"), error));
+            if (round > 0)
+                QVERIFY2(document.Engine().CanvasImage() == saved, qPrintable(QString("round %1").arg(round)));
+            document.Engine().SetCurrentColour({quint8(30 + 10 * round), 140, quint8(220 - 9 * round)});
+            document.Press(2 + round % 15, 2 + round % 16);
+            document.Drag(4 + round % 14, 3 + round % 15);
+            document.Release(4 + round % 14, 3 + round % 15);
+            QVERIFY(document.Save().ok());
+            saved = document.Engine().CanvasImage().copy();
+        }
+        QVERIFY(QFile::exists(Path("colored pictures/animals/cat.bmp.jpg.lossless")));
+    }
+
+    // Without its copy, or with a JPEG put there by other means (a backup put
+    // back, another program), the picture opens from the JPEG as it is.
+    void theJpegWinsWithoutItsCopy_data()
+    {
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("copy removed") << false;
+        QTest::newRow("JPEG replaced") << true;
+    }
+    void theJpegWinsWithoutItsCopy()
+    {
+        QFETCH(bool, replaced);
+        QString error;
+        ColouringDocument document(m_root->path());
+        QVERIFY(document.Open(Path("books/animals/cat.bmp"), error));
+        Stroke(document);
+        QVERIFY(document.Save().ok());
+        const QString jpeg = document.Files().coloured;
+        if (replaced) {
+            QImage blue = Page();
+            blue.fill(qRgb(0, 0, 255));
+            QVERIFY(blue.save(jpeg, "jpg"));
+        } else {
+            QVERIFY(QFile::remove(LibraryLayout::LosslessCopyOf(jpeg)));
+        }
+        ColouringDocument again(m_root->path());
+        QVERIFY(again.Open(Path("books/animals/cat.bmp"), error));
+        const QRgb at = again.Engine().CanvasImage().pixel(8, 10);
+        if (replaced)
+            QVERIFY(qBlue(at) > 200 && qRed(at) < 60);
+        else
+            QVERIFY(qRed(at) > 150 && qBlue(at) < 110); // the stroke, as the JPEG keeps it
     }
 
     void aFailedOpenKeepsThePictureOpen()

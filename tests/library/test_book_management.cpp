@@ -200,6 +200,7 @@ private Q_SLOTS:
         m_library->WriteBytes(QStringLiteral("books/Animals/owl.bmp.vlm"), "thumbnail");
         m_library->AddPictureAt(QStringLiteral("colored pictures/animals/owl.bmp.jpg"));
         m_library->WriteBytes(QStringLiteral("colored pictures/animals/owl.bmp.jpg.vlm"), "thumbnail");
+        m_library->WriteBytes(QStringLiteral("colored pictures/animals/owl.bmp.jpg.lossless"), "copy");
 
         QCOMPARE(PictureDeletionRefusal(QStringLiteral("Velmora")),
                  QStringLiteral("The pictures in this book cannot be removed because they are required for Velmora "
@@ -218,12 +219,13 @@ private Q_SLOTS:
         QVERIFY(!Exists(QStringLiteral("books/Animals/dog.bmp")));
         QVERIFY(!Exists(QStringLiteral("books/Animals/dog.bmp.vlm")));
 
-        // Coloured, in a coloured folder spelt differently: both versions and both thumbnails go.
+        // Coloured, in a coloured folder spelt differently: both versions, both thumbnails and the lossless copy go.
         outcome = DeletePicture(root(), QStringLiteral("Animals"), QStringLiteral("owl.bmp"), open);
         QVERIFY(outcome.done);
         QVERIFY(!Exists(QStringLiteral("books/Animals/owl.bmp.vlm")));
         QVERIFY(!Exists(QStringLiteral("colored pictures/animals/owl.bmp.jpg")));
         QVERIFY(!Exists(QStringLiteral("colored pictures/animals/owl.bmp.jpg.vlm")));
+        QVERIFY(!Exists(QStringLiteral("colored pictures/animals/owl.bmp.jpg.lossless")));
 
         // Gone already: the removal reports the file.
         outcome = DeletePicture(root(), QStringLiteral("Animals"), QStringLiteral("dog.bmp"), open);

@@ -26,6 +26,7 @@ FrmMain::FrmMain(MainWindowServices services, QWidget *parent)
     CreateControls();
     ConnectFunctionButtons();
     ConnectColouring();
+    ConnectBackgroundSaves();
 }
 
 FrmMain::~FrmMain()

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "canvas/background_saver.h"
 #include "canvas/colouring_document.h"
 #include "canvas/colouring_tools.h"
 #include "canvas/corner_watch.h"
@@ -55,6 +56,11 @@ public:
     // The quit button's gate, its texts and password rule; ends the run when
     // the grown-up confirms. Close requests from outside come here too.
     void QuitCommand();
+    // The session is ending (logout, shutdown, a signal): keeps the colouring,
+    // puts the system back and lets every window go, asking no one.
+    void EndSession();
+    // True once the run has ended, however it ended.
+    bool Ended() const { return m_unloaded; }
     // The release on tool button `index` (0 crayon, 1 paintbrush, 2 pencil).
     void pTool_MouseUp(int index);
     // The window timer's tick: the palette moves and the corner is watched.
@@ -70,7 +76,8 @@ public:
     void OpenCommand();
     // The clear button: after a confirmation, saves, then takes every colour off.
     void ClearCommand();
-    // Writes the colouring of the open picture, unless the file already holds it.
+    // Writes the colouring of the open picture, unless the file already holds it,
+    // after a save in the background has finished.
     void SaveColouredPicture();
     // What went wrong with a picture, as the message tells it.
     enum PictureErrorKind { DamagedPicture = 0, PrintFileFailed = 2 };
@@ -131,6 +138,12 @@ private:
     void ConnectColouring();
     void OpenColourPicker();
     void PlaceCanvas();
+    // The colouring changed: saved in the background once the pointer rests.
+    void ConnectBackgroundSaves();
+    void SaveWhenResting();
+    void SaveInBackground();
+    void OnBackgroundSaveFinished(const QString &picturePath, quint64 version, const DocumentSaveResult &result);
+    void TellSaveFailed(const QString &picturePath, const QString &error);
     // Shows the child-facing gate; true when the grown-up pressed OK.
     bool Prompt(const char *parentText, const char *childText, bool passwordRequired);
     // False when the library could not be loaded (the run has then ended).
@@ -150,6 +163,12 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     MainWindowServices m_services;
     ColouringDocument m_document;
+    // Saves the colouring once the pointer has rested after a change, on a
+    // thread of its own; declared after the document, so it goes first.
+    BackgroundSaver m_saver;
+    QTimer m_restTimer;
+    bool m_namedSaveRunning = false;     // a save of its own tells its failure itself
+    bool m_backgroundFailureTold = false; // until a save succeeds again
     cAniCursor m_canvasCursor;
     CornerWatch m_corner;
     bool m_unloaded = false;

@@ -2,6 +2,7 @@
 // with its earlier colouring, saving the colouring, and clearing it.
 #include "windows/main/frm_main.h"
 
+#include <QApplication>
 #include <QDir>
 
 #include "windows/colouring/canvas_view.h"
@@ -99,23 +100,79 @@ bool FrmMain::OpenPictureFile(const QString &fileName)
     return true;
 }
 
+namespace {
+
+// How long the pointer rests after a change before the colouring is saved.
+constexpr int kRestBeforeSavingMs = 1500;
+
+} // namespace
+
 void FrmMain::SaveColouredPicture()
 {
+    m_restTimer.stop();
+    m_namedSaveRunning = true;
+    m_saver.WaitForIdle(); // never racing a save in progress
+    m_namedSaveRunning = false;
     if (!m_document.NeedsSaving())
         return; // what the coloured file holds is what the canvas shows
     const DocumentSaveResult saved = m_document.Save();
-    if (!saved.ok()) {
-        // The previous colouring stays on disk as it was; a grown-up must hear
-        // that this one is not kept, or it is lost when the program ends.
-        qWarning("velmora: the colouring of %s could not be saved: %s", qPrintable(CurrentPicture()),
-                 qPrintable(saved.error));
-        ShowNoticeOverColouring(
-            QStringLiteral("Oh no! Your colors could not be kept! Call someone who can help you!"),
-            QStringLiteral("The colors of the picture '%1' could not be saved (%2). Please make sure that the disk is "
-                           "not write protected and that there is enough disk space. The colors saved before are "
-                           "unchanged.")
-                .arg(QDir::toNativeSeparators(CurrentPicture()), saved.error));
+    if (!saved.ok())
+        TellSaveFailed(CurrentPicture(), saved.error);
+}
+
+void FrmMain::ConnectBackgroundSaves()
+{
+    m_restTimer.setSingleShot(true);
+    m_restTimer.setInterval(kRestBeforeSavingMs);
+    connect(&m_restTimer, &QTimer::timeout, this, &FrmMain::SaveInBackground);
+    connect(&m_saver, &BackgroundSaver::Finished, this, &FrmMain::OnBackgroundSaveFinished);
+}
+
+void FrmMain::SaveWhenResting()
+{
+    if (!m_unloaded)
+        m_restTimer.start();
+}
+
+void FrmMain::SaveInBackground()
+{
+    if (m_unloaded)
+        return;
+    // A grown-up's window may be deleting or replacing this very picture: the
+    // save waits until the colouring window is in front again.
+    if (QApplication::activeModalWidget()) {
+        m_restTimer.start();
+        return;
     }
+    if (std::optional<ColouringDocument::Snapshot> snapshot = m_document.SnapshotForSaving())
+        m_saver.Start(std::move(*snapshot));
+}
+
+void FrmMain::OnBackgroundSaveFinished(const QString &picturePath, quint64 version, const DocumentSaveResult &result)
+{
+    if (result.ok()) {
+        m_document.Saved(picturePath, version);
+        m_backgroundFailureTold = false;
+        return;
+    }
+    // Told once, not at every stroke; a save of its own tells again.
+    if (m_namedSaveRunning || m_backgroundFailureTold)
+        return;
+    m_backgroundFailureTold = true;
+    TellSaveFailed(picturePath, result.error);
+}
+
+void FrmMain::TellSaveFailed(const QString &picturePath, const QString &error)
+{
+    // The previous colouring stays on disk as it was; a grown-up must hear
+    // that this one is not kept, or it is lost when the program ends.
+    qWarning("velmora: the colouring of %s could not be saved: %s", qPrintable(picturePath), qPrintable(error));
+    ShowNoticeOverColouring(
+        QStringLiteral("Oh no! Your colors could not be kept! Call someone who can help you!"),
+        QStringLiteral("The colors of the picture '%1' could not be saved (%2). Please make sure that the disk is "
+                       "not write protected and that there is enough disk space. The colors saved before are "
+                       "unchanged.")
+            .arg(QDir::toNativeSeparators(picturePath), error));
 }
 
 void FrmMain::ClearCommand()
@@ -125,6 +182,7 @@ void FrmMain::ClearCommand()
         SaveColouredPicture();
         P->ShowNewPicture(m_document.Clear());
         c[2]->SetEnabled(false);
+        SaveWhenResting();
     }
     Timer1.start();
     Pc->setVisible(true);

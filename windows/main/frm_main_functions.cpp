@@ -2,6 +2,8 @@
 // gate in front of its function first.
 #include "windows/main/frm_main.h"
 
+#include <QApplication>
+
 #include "windows/colouring/canvas_view.h"
 #include "windows/colouring/palette_box.h"
 #include "controls/picture_button.h"
@@ -59,6 +61,14 @@ void FrmMain::QuitCommand()
     Timer1.start();
     if (confirmed)
         Form_Unload();
+}
+
+void FrmMain::EndSession()
+{
+    Form_Unload();
+    // Open dialogs take this as their Cancel, so their loops end too.
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
 }
 
 void FrmMain::pFunc_Click(int index)

@@ -5,6 +5,7 @@
 
 #include "controls/combo.h"
 #include "library/library_files.h"
+#include "library/library_layout.h"
 #include "windows/manage/thumbnail_grid.h"
 #include "library/thumbnail_file.h"
 #include "library/thumbnail_list.h"
@@ -21,13 +22,12 @@ void frmColoredPictures::DeletePictures()
     const QString folder = BookFolder(m_books->ListIndex().toInt());
     for (const QString &name : m_grid->SelectedNames()) {
         const QString picture = QDir(folder).filePath(name);
-        if (!DeleteFileIfPresent(picture)) {
+        if (!LibraryLayout::DeleteColouredPicture(picture)) {
             ShowParentMessage(this, QStringLiteral("The file '") + QDir::toNativeSeparators(picture) +
                                         QStringLiteral("' could not be removed. Please make sure it exists and that "
                                                        "it is not write protected."));
             return;
         }
-        DeleteFileIfPresent(ThumbnailPathOf(picture));
         m_grid->RemoveName(name);
     }
     // A book whose grid is empty only because its pictures cannot be read still

@@ -1,6 +1,7 @@
 #include <QCursor>
 #include <QtTest>
 
+#include "canvas/lossless_copy.h"
 #include "windows/colouring/canvas_view.h"
 #include "windows/colouring/colour_frame_view.h"
 #include "windows/colouring/palette_box.h"
@@ -81,6 +82,25 @@ private Q_SLOTS:
         Click(rig.window.c[2]);
         QCOMPARE(rig.window.Document().Engine().CanvasImage().pixel(40, 30), qRgb(255, 255, 255));
         QVERIFY(!rig.window.c[2]->Enabled());
+    }
+
+    // The pointer rests after a stroke: the colouring is saved on its own,
+    // with no button pressed; a new stroke makes it need saving again.
+    void aRestingPointerSavesTheColouring()
+    {
+        Rig rig;
+        QVERIFY(rig.Settle(kSettings));
+        QVERIFY(rig.window.Form_Load());
+        QVERIFY(rig.window.OpenPictureFile(WriteLineArt(rig.root)));
+        const QString coloured = rig.window.Document().Files().coloured;
+        CanvasView *canvas = rig.window.P;
+        for (int round = 0; round < 2; ++round) {
+            QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, ViewPoint(canvas, {20, 20.0 + 10 * round}));
+            QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, ViewPoint(canvas, {30, 20.0 + 10 * round}));
+            QVERIFY(rig.window.Document().NeedsSaving());
+            QTRY_VERIFY_WITH_TIMEOUT(!rig.window.Document().NeedsSaving(), 6000);
+            QCOMPARE(ReadLosslessCopy(coloured, QSize(120, 60)), rig.window.Document().Engine().CanvasImage());
+        }
     }
 
     void toolButtonsSwitchTextureAndStayPressed()

@@ -151,6 +151,23 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    // The session ends (a logout, a signal) while the quit gate is showing:
+    // the colouring is kept and the system put back without an answer.
+    void theSessionsEndKeepsTheColouringAndAsksNoOne()
+    {
+        Opened rig;
+        rig.window.Document().Press(40, 40);
+        rig.window.Document().Release(40, 40);
+        const QString coloured = rig.window.Document().Files().coloured;
+        WhenModal<frmMessage>([&rig](frmMessage *) { rig.window.EndSession(); });
+        rig.window.pFunc_Click(0);
+        QVERIFY(rig.window.Ended());
+        QVERIFY(!rig.window.isVisible());
+        QVERIFY(!rig.session.filterInstalled);
+        QCOMPARE(QImage(coloured).size(), QSize(300, 200));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     void savingAsJpegAddsTheExtension()
     {
         QTemporaryDir out;

@@ -166,14 +166,17 @@ private Q_SLOTS:
     void theOnlyBookKeepsItsEmptyFolder()
     {
         AddColoured(QStringLiteral("Apes"), QStringLiteral("one.bmp.jpg"));
+        m_library->WriteBytes(Coloured(QStringLiteral("Apes"), QStringLiteral("one.bmp.jpg.lossless")), "copy");
         frmColoredPictures window(m_library->root());
         window.show();
+        QCOMPARE(window.Grid()->Names(), QStringList{"one.bmp.jpg"}); // the copy is never listed
         SelectAll(window);
         AnswerMessages(1);
         ClickLink(window, Delete);
         QCOMPARE(window.Grid()->count(), 0);
         QVERIFY(!Exists(Coloured(QStringLiteral("Apes"), QStringLiteral("one.bmp.jpg"))));
         QVERIFY(!Exists(Coloured(QStringLiteral("Apes"), QStringLiteral("one.bmp.jpg.vlm"))));
+        QVERIFY(!Exists(Coloured(QStringLiteral("Apes"), QStringLiteral("one.bmp.jpg.lossless"))));
         QVERIFY(QFileInfo(m_library->path(QStringLiteral("colored pictures/Apes"))).isDir());
         QCOMPARE(BookList(window), QStringList{"Apes"});
         QCOMPARE(window.Books()->ListIndex(), QStringLiteral("0"));
