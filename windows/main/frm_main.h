@@ -138,7 +138,7 @@ private:
     void ConnectColouring();
     void OpenColourPicker();
     void PlaceCanvas();
-    // The colouring changed: saved in the background once the pointer rests.
+    // The colouring changed: saved in the background soon, never mid-stroke.
     void ConnectBackgroundSaves();
     void SaveWhenResting();
     void SaveInBackground();
@@ -163,10 +163,11 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     MainWindowServices m_services;
     ColouringDocument m_document;
-    // Saves the colouring once the pointer has rested after a change, on a
+    // Saves the colouring soon after a change, at the end of a stroke, on a
     // thread of its own; declared after the document, so it goes first.
     BackgroundSaver m_saver;
     QTimer m_restTimer;
+    bool m_saveAfterStroke = false; // the delay ran out during a stroke
     bool m_namedSaveRunning = false;     // a save of its own tells its failure itself
     bool m_backgroundFailureTold = false; // until a save succeeds again
     cAniCursor m_canvasCursor;

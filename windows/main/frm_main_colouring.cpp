@@ -19,7 +19,6 @@ void FrmMain::ConnectColouring()
     // A stroke must not share the thread with the animation.
     connect(P, &CanvasView::StrokeStarted, &Timer1, qOverload<>(&QTimer::stop));
     connect(P, &CanvasView::StrokeFinished, &Timer1, qOverload<>(&QTimer::start));
-    connect(P, &CanvasView::StrokeStarted, &m_restTimer, &QTimer::stop);
     connect(P, &CanvasView::StrokeFinished, this, &FrmMain::SaveWhenResting);
     connect(P, &CanvasView::UndoAvailable, c[2], &pButton::SetEnabled);
     connect(Pc, &PaletteBox::ColourChosen, this, &FrmMain::SetColour);

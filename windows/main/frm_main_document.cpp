@@ -102,14 +102,17 @@ bool FrmMain::OpenPictureFile(const QString &fileName)
 
 namespace {
 
-// How long the pointer rests after a change before the colouring is saved.
-constexpr int kRestBeforeSavingMs = 1500;
+// How soon after a change the colouring is saved: counted from the first
+// change not saved yet, so that a child who colours on and on without a pause
+// still has every stroke on disk within moments.
+constexpr int kSaveDelayMs = 1500;
 
 } // namespace
 
 void FrmMain::SaveColouredPicture()
 {
     m_restTimer.stop();
+    m_saveAfterStroke = false;
     m_namedSaveRunning = true;
     m_saver.WaitForIdle(); // never racing a save in progress
     m_namedSaveRunning = false;
@@ -123,15 +126,21 @@ void FrmMain::SaveColouredPicture()
 void FrmMain::ConnectBackgroundSaves()
 {
     m_restTimer.setSingleShot(true);
-    m_restTimer.setInterval(kRestBeforeSavingMs);
+    m_restTimer.setInterval(kSaveDelayMs);
     connect(&m_restTimer, &QTimer::timeout, this, &FrmMain::SaveInBackground);
     connect(&m_saver, &BackgroundSaver::Finished, this, &FrmMain::OnBackgroundSaveFinished);
 }
 
 void FrmMain::SaveWhenResting()
 {
-    if (!m_unloaded)
+    if (m_unloaded)
+        return;
+    if (m_saveAfterStroke) {
+        m_saveAfterStroke = false;
+        SaveInBackground();
+    } else if (!m_restTimer.isActive()) {
         m_restTimer.start();
+    }
 }
 
 void FrmMain::SaveInBackground()
@@ -142,6 +151,11 @@ void FrmMain::SaveInBackground()
     // save waits until the colouring window is in front again.
     if (QApplication::activeModalWidget()) {
         m_restTimer.start();
+        return;
+    }
+    // Never in the middle of a stroke: copying the canvas would stall it.
+    if (m_document.Engine().IsStroking()) {
+        m_saveAfterStroke = true;
         return;
     }
     if (std::optional<ColouringDocument::Snapshot> snapshot = m_document.SnapshotForSaving())
