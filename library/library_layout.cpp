@@ -7,6 +7,7 @@
 
 #include "core/case_insensitive_path.h"
 #include "library/library_files.h"
+#include "library/thumbnail_file.h"
 
 namespace LibraryLayout {
 
@@ -71,7 +72,7 @@ bool DeleteColouredPicture(const QString &colouredPicture)
 {
     if (!DeleteFileIfPresent(colouredPicture))
         return false;
-    DeleteFileIfPresent(colouredPicture + QLatin1String(kThumbnailSuffix));
+    DeleteFileIfPresent(ThumbnailPathOf(colouredPicture));
     DeleteFileIfPresent(LosslessCopyOf(colouredPicture));
     return true;
 }

@@ -140,7 +140,7 @@ private:
     void PlaceCanvas();
     // The colouring changed: saved in the background soon, never mid-stroke.
     void ConnectBackgroundSaves();
-    void SaveWhenResting();
+    void SaveSoon();
     void SaveInBackground();
     void OnBackgroundSaveFinished(const QString &picturePath, quint64 version, const DocumentSaveResult &result);
     void TellSaveFailed(const QString &picturePath, const QString &error);
@@ -166,7 +166,7 @@ private:
     // Saves the colouring soon after a change, at the end of a stroke, on a
     // thread of its own; declared after the document, so it goes first.
     BackgroundSaver m_saver;
-    QTimer m_restTimer;
+    QTimer m_saveTimer;
     bool m_saveAfterStroke = false; // the delay ran out during a stroke
     bool m_namedSaveRunning = false;     // a save of its own tells its failure itself
     bool m_backgroundFailureTold = false; // until a save succeeds again

@@ -19,7 +19,7 @@ void FrmMain::ConnectColouring()
     // A stroke must not share the thread with the animation.
     connect(P, &CanvasView::StrokeStarted, &Timer1, qOverload<>(&QTimer::stop));
     connect(P, &CanvasView::StrokeFinished, &Timer1, qOverload<>(&QTimer::start));
-    connect(P, &CanvasView::StrokeFinished, this, &FrmMain::SaveWhenResting);
+    connect(P, &CanvasView::StrokeFinished, this, &FrmMain::SaveSoon);
     connect(P, &CanvasView::UndoAvailable, c[2], &pButton::SetEnabled);
     connect(Pc, &PaletteBox::ColourChosen, this, &FrmMain::SetColour);
     // Queued, so that the picker does not open inside the palette's press handler.
@@ -30,7 +30,7 @@ void FrmMain::ConnectColouring()
     connect(c[2], &pButton::Click, this, [this] {
         PlayClick();
         P->ShowNewPicture(m_document.Undo());
-        SaveWhenResting();
+        SaveSoon();
         if (PaletteShownWith(Tool))
             Pc->setVisible(true);
     });

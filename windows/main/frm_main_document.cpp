@@ -111,7 +111,7 @@ constexpr int kSaveDelayMs = 1500;
 
 void FrmMain::SaveColouredPicture()
 {
-    m_restTimer.stop();
+    m_saveTimer.stop();
     m_saveAfterStroke = false;
     m_namedSaveRunning = true;
     m_saver.WaitForIdle(); // never racing a save in progress
@@ -125,21 +125,21 @@ void FrmMain::SaveColouredPicture()
 
 void FrmMain::ConnectBackgroundSaves()
 {
-    m_restTimer.setSingleShot(true);
-    m_restTimer.setInterval(kSaveDelayMs);
-    connect(&m_restTimer, &QTimer::timeout, this, &FrmMain::SaveInBackground);
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(kSaveDelayMs);
+    connect(&m_saveTimer, &QTimer::timeout, this, &FrmMain::SaveInBackground);
     connect(&m_saver, &BackgroundSaver::Finished, this, &FrmMain::OnBackgroundSaveFinished);
 }
 
-void FrmMain::SaveWhenResting()
+void FrmMain::SaveSoon()
 {
     if (m_unloaded)
         return;
     if (m_saveAfterStroke) {
         m_saveAfterStroke = false;
         SaveInBackground();
-    } else if (!m_restTimer.isActive()) {
-        m_restTimer.start();
+    } else if (!m_saveTimer.isActive()) {
+        m_saveTimer.start();
     }
 }
 
@@ -150,7 +150,7 @@ void FrmMain::SaveInBackground()
     // A grown-up's window may be deleting or replacing this very picture: the
     // save waits until the colouring window is in front again.
     if (QApplication::activeModalWidget()) {
-        m_restTimer.start();
+        m_saveTimer.start();
         return;
     }
     // Never in the middle of a stroke: copying the canvas would stall it.
@@ -196,7 +196,7 @@ void FrmMain::ClearCommand()
         SaveColouredPicture();
         P->ShowNewPicture(m_document.Clear());
         c[2]->SetEnabled(false);
-        SaveWhenResting();
+        SaveSoon();
     }
     Timer1.start();
     Pc->setVisible(true);
