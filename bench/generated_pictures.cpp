@@ -138,6 +138,11 @@ QPoint SkyPoint(QSize size)
     return QPoint(int(size.width() * 1200 / kPageWidth), int(size.height() * 90 / kPageHeight));
 }
 
+QPoint WallPoint(QSize size)
+{
+    return QPoint(int(size.width() * 340 / kPageWidth), int(size.height() * 1300 / kPageHeight));
+}
+
 QImage MakeColouredPage(QSize size)
 {
     QImage page(size, QImage::Format_RGB32);

@@ -15,6 +15,8 @@ QImage MakeLineArt(QSize size);
 
 // A point in the sky of MakeLineArt(size).
 QPoint SkyPoint(QSize size);
+// A point in the house's wall, an area of its own.
+QPoint WallPoint(QSize size);
 
 // The same page coloured in: smooth colour fields with a crayon-like grain under
 // the outlines, so the JPEG encoder meets detail as in a finished page rather

@@ -20,7 +20,7 @@ bool StrokeEngine::LoadPicture(const QImage &lineArt, const QImage &coloured)
     m_stroking = false;
     m_lineArt = lineArt.format() == QImage::Format_RGB32 ? lineArt : lineArt.convertToFormat(QImage::Format_RGB32);
     m_canvasPixels.Make_From_Picture(coloured.isNull() ? m_lineArt : coloured);
-    m_regionMask.Make_From_Picture(m_lineArt);
+    m_regionMask.Reset(m_lineArt);
     m_undo.Clear();
     return true;
 }
@@ -32,7 +32,7 @@ StrokeChange StrokeEngine::ClearColours()
         return change;
     const QRect before = m_canvasPixels.image().rect();
     m_canvasPixels.Make_From_Picture(m_lineArt);
-    m_regionMask.Make_From_Picture(m_lineArt);
+    m_regionMask.Reset(m_lineArt);
     m_undo.Clear();
     change.dirty = before | m_canvasPixels.image().rect();
     return change;
@@ -87,11 +87,16 @@ void StrokeEngine::Press(float X, float Y, StrokeChange &change)
     // rather than nothing: with nothing flooded, its white would match every
     // white area of the picture and the stroke would cross the lines.
     const QPointF floodAt(std::min(X, float(m_lineArt.width() - 1)), std::min(Y, float(m_lineArt.height() - 1)));
-    m_workOnColour = BuildRegionMask(m_lineArt, floodAt, m_regionMask).workOnColour;
+    m_workOnColour = m_regionMask.Build(m_lineArt, floodAt).workOnColour;
     // A press on a black line draws nothing until it starts again off the line,
     // so its snapshot is taken then: one stroke, one undo step.
-    if (m_workOnColour != kMaskOutline)
-        m_undo.Push(m_canvasPixels, m_lineArt);
+    if (m_workOnColour != kMaskOutline) {
+        // Beyond the line art's edge a larger canvas passes the region test
+        // where the mask's last row or column does, so there only all of it is safe.
+        const bool maskCoversCanvas = m_canvasPixels.image().size() == m_lineArt.size();
+        m_undo.Push(m_canvasPixels, m_lineArt,
+                    maskCoversCanvas ? m_regionMask.StrokeBounds() : m_canvasPixels.image().rect());
+    }
     m_currentX = X;
     m_currentY = Y;
     Drag(X, Y, change); // so that a click without movement leaves its mark
@@ -138,7 +143,7 @@ StrokeChange StrokeEngine::Undo()
     StrokeChange change = EndStroke();
     if (!m_undo.Pop(m_canvasPixels, m_lineArt))
         return change;
-    m_regionMask.Make_From_Picture(m_lineArt);
+    m_regionMask.Reset(m_lineArt);
     change.dirty = m_canvasPixels.image().rect();
     return change;
 }

@@ -5,6 +5,7 @@
 
 #include "canvas/colour_jitter.h"
 #include "canvas/colouring_tools.h"
+#include "canvas/region_mask.h"
 #include "canvas/stamp_texture.h"
 #include "canvas/undo_stack.h"
 #include "image/pixel_image.h"
@@ -41,7 +42,7 @@ public:
     const cNDib &CanvasPixels() const { return m_canvasPixels; }
     const QImage &CanvasImage() const { return m_canvasPixels.image(); }
     const QImage &LineArt() const { return m_lineArt; }
-    const cNDib &RegionMask() const { return m_regionMask; }
+    const cNDib &RegionMask() const { return m_regionMask.Pixels(); }
 
     // One of kColouringTools, with its texture; false for any other number.
     bool SetTool(int tool);
@@ -89,7 +90,7 @@ private:
 
     cNDib m_canvasPixels;
     QImage m_lineArt;
-    cNDib m_regionMask;
+    PressRegionMask m_regionMask;
     cNDib m_brushTexture;
     BrushFootprint m_footprint;
     UndoStack m_undo;

@@ -12,7 +12,7 @@ void StrokeEngine::Drag(float X, float Y, StrokeChange &change)
 {
     if (m_workOnColour == kMaskOutline) {
         // Pressed on a black line: wait until the pointer leaves it.
-        m_workOnColour = m_regionMask.Get_Pixel_Long(int(RoundHalfEven(X)), int(RoundHalfEven(Y)));
+        m_workOnColour = m_regionMask.Pixels().Get_Pixel_Long(int(RoundHalfEven(X)), int(RoundHalfEven(Y)));
         if (m_workOnColour == kMaskOutline)
             return;
         if (!OnCanvas(X, Y)) {
@@ -49,7 +49,7 @@ void StrokeEngine::StampSegment(float X, float Y, StrokeChange &change)
     for (long long i = 0; i <= n; ++i) {
         const int x = int(RoundHalfEven(m_currentX + double(i) * stepX));
         const int y = int(RoundHalfEven(m_currentY + double(i) * stepY));
-        change.dirty |= StampTexture(m_canvasPixels, m_regionMask, m_footprint, x, y, m_workOnColour, colour);
+        change.dirty |= StampTexture(m_canvasPixels, m_regionMask.Pixels(), m_footprint, x, y, m_workOnColour, colour);
     }
 }
 
@@ -57,6 +57,6 @@ void StrokeEngine::PencilSegment(float X, float Y, StrokeChange &change)
 {
     const qint32 colour = JitteredColour(m_currentColour, m_colourJitter, m_random);
     const auto coordinate = [](float value) { return qint16(RoundHalfEven(value)); };
-    change.dirty |= LineGP(m_canvasPixels, m_regionMask, coordinate(m_currentX), coordinate(m_currentY),
+    change.dirty |= LineGP(m_canvasPixels, m_regionMask.Pixels(), coordinate(m_currentX), coordinate(m_currentY),
                            coordinate(X), coordinate(Y), colour, m_workOnColour);
 }

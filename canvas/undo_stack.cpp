@@ -1,28 +1,39 @@
 #include "canvas/undo_stack.h"
 
 #include <algorithm>
-#include <utility>
+#include <cstring>
 
-void UndoStack::Push(const cNDib &canvas, const QImage &lineArt)
+void UndoStack::Push(const cNDib &canvas, const QImage &lineArt, QRect area)
 {
     if (UndoTop == kDepth - 1) {
-        // Slot 0 <- 1, 1 <- 2; the dropped canvas buffer goes round to the top for reuse.
-        std::rotate(UndoCanvas.begin(), UndoCanvas.begin() + 1, UndoCanvas.end());
-        std::rotate(UndoLineArt.begin(), UndoLineArt.begin() + 1, UndoLineArt.end());
+        // Slot 0 <- 1, 1 <- 2; the dropped slot's buffer goes round to the top for reuse.
+        std::rotate(UndoSlots.begin(), UndoSlots.begin() + 1, UndoSlots.end());
     } else {
         ++UndoTop;
     }
-    UndoCanvas[size_t(UndoTop)].Make_From_Picture(canvas.image()); // reuses the slot's buffer when it fits
-    UndoLineArt[size_t(UndoTop)] = lineArt;
+    Snapshot &slot = UndoSlots[size_t(UndoTop)];
+    slot.area = area & canvas.image().rect();
+    slot.lineArt = lineArt;
+    const size_t width = size_t(std::max(slot.area.width(), 0));
+    slot.pixels.resize(width * size_t(std::max(slot.area.height(), 0))); // keeps its capacity when smaller
+    QRgb *to = slot.pixels.data();
+    for (int y = slot.area.top(); y <= slot.area.bottom(); ++y, to += width)
+        std::memcpy(to, canvas.constScanLine(y) + slot.area.left(), width * sizeof(QRgb));
 }
 
 bool UndoStack::Pop(cNDib &canvas, QImage &lineArt)
 {
     if (UndoTop < 0)
         return false;
-    // The slot keeps the canvas's old buffer, to be written over by a later push.
-    std::swap(canvas.image(), UndoCanvas[size_t(UndoTop)].image());
-    lineArt = UndoLineArt[size_t(UndoTop)];
+    const Snapshot &slot = UndoSlots[size_t(UndoTop)];
+    QImage &image = canvas.image();
+    const size_t width = size_t(std::max(slot.area.width(), 0));
+    if (image.rect().contains(slot.area)) {
+        const QRgb *from = slot.pixels.data();
+        for (int y = slot.area.top(); y <= slot.area.bottom(); ++y, from += width)
+            std::memcpy(reinterpret_cast<QRgb *>(image.scanLine(y)) + slot.area.left(), from, width * sizeof(QRgb));
+    }
+    lineArt = slot.lineArt;
     --UndoTop;
     return true;
 }
@@ -30,5 +41,6 @@ bool UndoStack::Pop(cNDib &canvas, QImage &lineArt)
 void UndoStack::Clear()
 {
     UndoTop = -1;
-    UndoLineArt.fill(QImage()); // lets an old picture go; the canvas buffers stay for reuse
+    for (Snapshot &slot : UndoSlots)
+        slot.lineArt = QImage(); // lets an old picture go; the buffers stay for reuse
 }

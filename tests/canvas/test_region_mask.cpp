@@ -181,6 +181,41 @@ private Q_SLOTS:
         }
     }
 
+    // The mask kept from press to press must be, after every press, the mask a
+    // fresh build gives: presses in new areas, in the area flooded last time, on
+    // lines and on the edge, and a change of line art between them.
+    void keptMaskAgreesWithAFreshOne()
+    {
+        QRandomGenerator random(20261211);
+        PressRegionMask kept;
+        QImage picture;
+        for (int round = 0; round < 40; ++round) {
+            if (round % 8 == 0) {
+                const int width = 2 + random.bounded(30), height = 2 + random.bounded(20);
+                picture = QImage(width, height, QImage::Format_RGB32);
+                for (int y = 0; y < height; ++y)
+                    for (int x = 0; x < width; ++x)
+                        picture.setPixel(x, y, random.bounded(100) < 35 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+                if (round == 16)
+                    kept.Reset(picture);
+            } else if (round % 8 == 4) {
+                picture.setPixel(random.bounded(picture.width()), random.bounded(picture.height()), qRgb(0, 0, 0));
+            }
+            for (int press = 0; press < 6; ++press) {
+                const QPointF at(random.bounded(picture.width() + 1), random.bounded(picture.height() + 1));
+                cNDib fresh;
+                const RegionMaskResult expected = BuildRegionMask(picture, at, fresh);
+                const RegionMaskResult result = kept.Build(picture, at);
+                QCOMPARE(kept.Pixels().image(), fresh.image());
+                QCOMPARE(result.workOnColour, expected.workOnColour);
+                QCOMPARE(result.flood.bounds, expected.flood.bounds);
+                // Again at the same point: the flood is kept, and still right.
+                QCOMPARE(kept.Build(picture, at).workOnColour, expected.workOnColour);
+                QCOMPARE(kept.Pixels().image(), fresh.image());
+            }
+        }
+    }
+
     void fillsAHugeSingleAreaWithoutRecursion()
     {
         QImage picture(6000, 6000, QImage::Format_RGB32);

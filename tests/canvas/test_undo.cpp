@@ -41,6 +41,8 @@ const Stroke kStrokes[4] = {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Stroke)
+
 class TestUndo : public QObject {
     Q_OBJECT
 
@@ -51,6 +53,8 @@ private slots:
     void newPictureForgetsSnapshots();
     void clearColours();
     void undoEndsAStroke();
+    void undoPutsBackEveryPixelAStrokeReached_data();
+    void undoPutsBackEveryPixelAStrokeReached();
 };
 
 void TestUndo::fourStrokesThreeUndos()
@@ -164,6 +168,49 @@ void TestUndo::undoEndsAStroke()
     QCOMPARE(engine.CanvasImage(), Rooms());
     engine.P_MouseMove(60, 60); // no stroke: nothing drawn
     QCOMPARE(engine.CanvasImage(), Rooms());
+}
+
+// A snapshot keeps only what a stroke may change; these strokes reach pixels
+// outside the flooded area, and undo must still put every one of them back.
+void TestUndo::undoPutsBackEveryPixelAStrokeReached_data()
+{
+    QTest::addColumn<QImage>("lineArt");
+    QTest::addColumn<QImage>("coloured");
+    QTest::addColumn<Stroke>("stroke");
+    QTest::addColumn<QPoint>("reached");
+    // Pure red in the line art is the flooded colour: the region test passes there too.
+    QImage withRed = Rooms();
+    withRed.setPixel(106, 30, qRgb(255, 0, 0));
+    QTest::newRow("the flooded colour across the wall") << withRed << QImage() << Stroke{{95, 30}, {96, 30}, {0, 0, 250}}
+                                                        << QPoint(106, 30);
+    // Beyond the line art's edge a larger canvas is tested against the mask's last column.
+    QImage wide(QSize(240, 80), QImage::Format_RGB32);
+    wide.fill(qRgb(255, 255, 255));
+    QTest::newRow("a canvas wider than its line art") << Rooms() << wide << Stroke{{196, 40}, {199, 40}, {0, 0, 250}}
+                                                      << QPoint(203, 40);
+    // A press on grey works on every pixel of that grey, wherever it is.
+    QImage greys = Rooms();
+    for (int x = 0; x < 200; ++x)
+        greys.setPixel(x, 50, qRgb(128, 128, 128));
+    QTest::newRow("a press on grey") << greys << QImage() << Stroke{{150, 50}, {150, 50}, {0, 0, 250}}
+                                     << QPoint(150, 50);
+}
+
+void TestUndo::undoPutsBackEveryPixelAStrokeReached()
+{
+    QFETCH(QImage, lineArt);
+    QFETCH(QImage, coloured);
+    QFETCH(Stroke, stroke);
+    QFETCH(QPoint, reached);
+    StrokeEngine engine;
+    QVERIFY(engine.LoadPicture(lineArt, coloured));
+    engine.SetRandomSource(Fixed(0.5));
+    Draw(engine, kStrokes[0]);
+    const QImage before = engine.CanvasImage().copy();
+    Draw(engine, stroke);
+    QVERIFY(engine.CanvasImage().pixel(reached) != before.pixel(reached)); // the stroke did reach it
+    engine.Undo();
+    QCOMPARE(engine.CanvasImage(), before);
 }
 
 QTEST_GUILESS_MAIN(TestUndo)
