@@ -1,6 +1,7 @@
 // The compiled-in pictures every window asks for by number or name: each must
 // be there, readable, and fit the button or pointer that shows it.
 
+#include "image/ratio_picture.h"
 #include "resources/cursor_table.h"
 #include "resources/resource_names.h"
 
@@ -119,6 +120,35 @@ private slots:
         QVERIFY(cursor.hasAlphaChannel());
         // The tip is solid, and the corner away from it lets the page show through.
         QCOMPARE(qAlpha(cursor.pixel(entry->hotX, entry->hotY)), 255);
+        QCOMPARE(qAlpha(cursor.pixel(0, 0)), 0);
+    }
+
+    // Drawn larger for sharper screens, the hot spot stays in plain pixels, so
+    // the whole block its pixel became must be solid.
+    void cursorsDrawnLarger_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("times");
+        for (const CursorTable::Entry &entry : CursorTable::Entries)
+            for (const int times : {2, 3})
+                QTest::newRow(qPrintable(QStringLiteral("%1@%2x").arg(entry.number).arg(times)))
+                    << entry.number << times;
+    }
+
+    void cursorsDrawnLarger()
+    {
+        QFETCH(int, number);
+        QFETCH(int, times);
+        const CursorTable::Entry *entry = CursorTable::Find(number);
+        QVERIFY(entry != nullptr);
+        const QString name = PictureNameAtRatio(ResourceNames::Cursor(number), times);
+        const QImage cursor(name);
+        QVERIFY2(!cursor.isNull(), qPrintable(name));
+        QCOMPARE(cursor.size(), QSize(entry->width, entry->height) * times);
+        QVERIFY(cursor.hasAlphaChannel());
+        for (int y = 0; y < times; ++y)
+            for (int x = 0; x < times; ++x)
+                QCOMPARE(qAlpha(cursor.pixel(entry->hotX * times + x, entry->hotY * times + y)), 255);
         QCOMPARE(qAlpha(cursor.pixel(0, 0)), 0);
     }
 

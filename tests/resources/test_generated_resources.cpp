@@ -1,11 +1,16 @@
 // The generated pictures and sounds, read back from the compiled-in resources:
-// the figures the strokes, the palette and the colour picker depend on.
+// the figures the strokes, the palette and the colour picker depend on, and
+// the pictures drawn larger for sharper screens.
+#include "image/ratio_picture.h"
 #include "tools/pictures/texture_stats.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
 #include <QtTest>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <queue>
 
@@ -130,6 +135,59 @@ int EnclosedBlackPixels(const QImage &picture)
     return enclosed;
 }
 
+// The folders whose pictures are shown on screen and so are drawn at 2x and 3x
+// beside the plain size. The brush textures are stamped in picture pixels.
+const QStringList kDrawnLarger = {QStringLiteral("faces"), QStringLiteral("cursors"), QStringLiteral("backgrounds"),
+                                  QStringLiteral("palette"), QStringLiteral("shades")};
+constexpr int kSharpest = 3;
+
+bool IsDrawnLarger(const QString &file) { return file.contains(QLatin1Char('@')); }
+
+// The palette's and the colour picker's bubbles, drawn pixel by pixel.
+bool IsBubble(const QString &path)
+{
+    return path.startsWith(QStringLiteral(":/palette/")) || path.startsWith(QStringLiteral(":/shades/"));
+}
+
+QStringList PicturesIn(const QString &folder)
+{
+    return QDir(QStringLiteral(":/") + folder).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+}
+
+// The largest of the mean absolute differences of the four channels, in
+// premultiplied ARGB so that see-through pixels compare alike whatever their colour.
+double LargestMeanDifference(const QImage &a, const QImage &b)
+{
+    const QImage left = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage right = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    std::array<double, 4> sum{};
+    for (int y = 0; y < left.height(); ++y)
+        for (int x = 0; x < left.width(); ++x) {
+            const QRgb p = left.pixel(x, y), q = right.pixel(x, y);
+            sum[0] += std::abs(qRed(p) - qRed(q));
+            sum[1] += std::abs(qGreen(p) - qGreen(q));
+            sum[2] += std::abs(qBlue(p) - qBlue(q));
+            sum[3] += std::abs(qAlpha(p) - qAlpha(q));
+        }
+    return *std::max_element(sum.begin(), sum.end()) / (double(left.width()) * left.height());
+}
+
+// How many times x times blocks hold more than one colour: none when the
+// picture is only the plain one blown up pixel by pixel.
+int MixedBlocks(const QImage &picture, int times)
+{
+    int mixed = 0;
+    for (int y = 0; y + times <= picture.height(); y += times)
+        for (int x = 0; x + times <= picture.width(); x += times) {
+            bool same = true;
+            for (int dy = 0; dy < times && same; ++dy)
+                for (int dx = 0; dx < times && same; ++dx)
+                    same = picture.pixel(x + dx, y + dy) == picture.pixel(x, y);
+            mixed += !same;
+        }
+    return mixed;
+}
+
 } // namespace
 
 class TestGeneratedResources : public QObject
@@ -144,7 +202,12 @@ private slots:
     void brushTexture();
     void blob_data();
     void blob();
+    void pickerBlobIsPaleConfetti_data();
     void pickerBlobIsPaleConfetti();
+    void drawnLarger_data();
+    void drawnLarger();
+    void noLargerDrawingWithoutItsPlainPicture();
+    void brushTexturesHaveOneSize();
     void soundEffect_data();
     void soundEffect();
     void soundsAreEquallyLoud();
@@ -200,8 +263,12 @@ void TestGeneratedResources::blobRows(const QString &folder, const QList<std::tu
 {
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const auto [width, height, centre] = rows[i];
-        const QString path = QStringLiteral(":/%1/%2.png").arg(folder).arg(i);
-        QTest::newRow(qPrintable(path)) << path << QSize(width, height) << centre << (folder == "shades");
+        const QString plain = QStringLiteral(":/%1/%2.png").arg(folder).arg(i);
+        for (int times = 1; times <= kSharpest; ++times) {
+            const QString path = PictureNameAtRatio(plain, times);
+            QTest::newRow(qPrintable(path))
+                << path << QSize(width, height) * times << centre << (folder == "shades") << times;
+        }
     }
 }
 
@@ -211,6 +278,7 @@ void TestGeneratedResources::blob_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QRgb>("centre");
     QTest::addColumn<bool>("greyEdge");
+    QTest::addColumn<int>("times"); // drawn this many times as large
     blobRows(QStringLiteral("palette"),
              {{20, 20, qRgb(4, 255, 4)},     {43, 43, qRgb(255, 0, 0)},      {20, 19, qRgb(255, 255, 2)},
               {26, 28, qRgb(3, 255, 255)},   {19, 18, qRgb(6, 6, 255)},      {44, 43, qRgb(199, 178, 153)},
@@ -232,12 +300,14 @@ void TestGeneratedResources::blob_data()
 // A roughly round blob filling its picture on a black background, one piece
 // without holes, with a dark outline, a white rim and its colour in the middle.
 // The picker re-colours only the paint of its shades: their outline stays grey.
+// Drawn larger, a blob is all the same, its outline and rim as much wider.
 void TestGeneratedResources::blob()
 {
     QFETCH(QString, path);
     QFETCH(QSize, size);
     QFETCH(QRgb, centre); // 0: the confetti blob, no one colour
     QFETCH(bool, greyEdge);
+    QFETCH(int, times);
     const QImage picture = QImage(path).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(picture.size(), size);
     const int w = size.width(), h = size.height();
@@ -274,15 +344,26 @@ void TestGeneratedResources::blob()
     while (IsBlack(picture.pixel(x, h / 2)))
         ++x;
     bool rim = false;
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= 4 * times; ++i)
         rim = rim || qGray(picture.pixel(x + i, h / 2)) >= 235;
     QVERIFY(qGray(picture.pixel(x, h / 2)) < 150);
     QVERIFY(rim);
 }
 
+void TestGeneratedResources::pickerBlobIsPaleConfetti_data()
+{
+    QTest::addColumn<QString>("path");
+    for (int times = 1; times <= kSharpest; ++times) {
+        const QString path = PictureNameAtRatio(QStringLiteral(":/palette/22.png"), times);
+        QTest::newRow(qPrintable(path)) << path;
+    }
+}
+
 void TestGeneratedResources::pickerBlobIsPaleConfetti()
 {
-    const QImage picture = QImage(QStringLiteral(":/palette/22.png")).convertToFormat(QImage::Format_RGB32);
+    QFETCH(QString, path);
+    const QImage picture = QImage(path).convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(!picture.isNull(), qPrintable(path));
     QSet<int> hues;
     int light = 0, inner = 0;
     for (int y = picture.height() / 4; y < picture.height() * 3 / 4; ++y)
@@ -294,6 +375,84 @@ void TestGeneratedResources::pickerBlobIsPaleConfetti()
         }
     QVERIFY2(hues.size() >= 5, qPrintable(QString::number(hues.size())));
     QVERIFY2(light * 2 > inner, qPrintable(QStringLiteral("%1 of %2").arg(light).arg(inner)));
+}
+
+void TestGeneratedResources::drawnLarger_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const QString &folder : kDrawnLarger) {
+        const QStringList files = PicturesIn(folder);
+        QVERIFY2(!files.isEmpty(), qPrintable(folder));
+        for (const QString &file : files)
+            if (!IsDrawnLarger(file)) {
+                const QString path = QStringLiteral(":/%1/%2").arg(folder, file);
+                QTest::newRow(qPrintable(path)) << path;
+            }
+    }
+}
+
+// Each shown picture is there at 2x and 3x its size, drawn again rather than
+// blown up, and the same picture when brought back down to the plain size.
+// Faces, cursors and backgrounds are antialiased at every size, so they match
+// closely (measured: at most 1.3 of 255; a border drawn unscaled or a glyph a
+// pixel off gives 5.8 and more). A bubble's outline and rim are whole pixels at
+// the plain size, so it differs all along its edge, the more the smaller the
+// bubble: its difference times its short side is about the same at any size
+// (measured: 160 .. 270; another seed, or a rim left at its plain width,
+// gives 320 and more).
+void TestGeneratedResources::drawnLarger()
+{
+    QFETCH(QString, path);
+    const QImage plain(path);
+    QVERIFY2(!plain.isNull(), qPrintable(path));
+    for (int times = 2; times <= kSharpest; ++times) {
+        const QString name = PictureNameAtRatio(path, times);
+        const QImage larger(name);
+        QVERIFY2(!larger.isNull(), qPrintable(name + QStringLiteral(" is missing")));
+        QCOMPARE(larger.size(), plain.size() * times);
+        QCOMPARE(larger.hasAlphaChannel(), plain.hasAlphaChannel());
+        QVERIFY2(MixedBlocks(larger, times) > 0, qPrintable(name + QStringLiteral(" is the plain picture blown up")));
+        const QImage down = larger.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                .scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double difference = LargestMeanDifference(down, plain);
+        if (IsBubble(path)) {
+            const double alongEdge = difference * std::min(plain.width(), plain.height());
+            QVERIFY2(alongEdge < 300, qPrintable(QStringLiteral("%1 brought down differs by %2 along its edge")
+                                                     .arg(name).arg(alongEdge)));
+        } else {
+            QVERIFY2(difference < 3,
+                     qPrintable(QStringLiteral("%1 brought down differs by %2").arg(name).arg(difference)));
+        }
+    }
+}
+
+void TestGeneratedResources::noLargerDrawingWithoutItsPlainPicture()
+{
+    for (const QString &folder : kDrawnLarger)
+        for (const QString &file : PicturesIn(folder)) {
+            if (!IsDrawnLarger(file))
+                continue;
+            const QString path = QStringLiteral(":/%1/%2").arg(folder, file);
+            bool named = false;
+            for (int times = 2; times <= kSharpest && !named; ++times) {
+                const QString suffix = QStringLiteral("@%1x.png").arg(times);
+                if (file.endsWith(suffix)) {
+                    const QString plain = path.chopped(suffix.size()) + QStringLiteral(".png");
+                    QVERIFY2(QFile::exists(plain), qPrintable(path + QStringLiteral(" has no plain picture")));
+                    named = true;
+                }
+            }
+            QVERIFY2(named, qPrintable(path + QStringLiteral(" is not named for a size drawn")));
+        }
+}
+
+// The strokes stamp the textures in picture pixels, whatever the screen.
+void TestGeneratedResources::brushTexturesHaveOneSize()
+{
+    const QStringList files = PicturesIn(QStringLiteral("brushes"));
+    QCOMPARE(files.size(), 3);
+    for (const QString &file : files)
+        QVERIFY2(!IsDrawnLarger(file), qPrintable(file));
 }
 
 void TestGeneratedResources::soundEffect_data()

@@ -71,7 +71,8 @@ void ButtonFaces(ContactSheet &sheet, const QDir &resources)
     const QStringList all = QDir(resources.filePath(QStringLiteral("faces"))).entryList({QStringLiteral("*.png")});
     bool first = true;
     for (const QString &file : all) {
-        if (shown.contains(file))
+        // The same faces drawn larger for sharper screens ("102@2x.png") are not unused.
+        if (shown.contains(file) || file.contains(QLatin1Char('@')))
             continue;
         if (first)
             sheet.addSection(QStringLiteral("Faces no button uses"));

@@ -11,6 +11,8 @@ namespace Sections {
 void Folder(ContactSheet &sheet, const QDir &resources, const QString &folder, const QString &title, int scale)
 {
     QStringList files = QDir(resources.filePath(folder)).entryList({QStringLiteral("*.png")}, QDir::Files);
+    // One tile a picture: the copies drawn larger for sharper screens look the same.
+    files.removeIf([](const QString &file) { return file.contains(QLatin1Char('@')); });
     // By number ("2.png" before "10.png"); a collator's numeric mode is not
     // there on every platform.
     std::stable_sort(files.begin(), files.end(), [](const QString &a, const QString &b) {

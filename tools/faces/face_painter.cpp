@@ -35,21 +35,32 @@ QRectF FitInto(QSizeF picture, const QRectF &bounds)
     return QRectF(bounds.center() - QPointF(fitted.width() / 2, fitted.height() / 2), fitted);
 }
 
+// A painter on `image` that draws in plain-screen pixels. The plain size is
+// left untransformed, so that it renders exactly as it always has.
+void BeginScaled(QPainter &painter, QImage &image, int times)
+{
+    painter.begin(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (times != 1)
+        painter.scale(times, times);
+}
+
 // The glyph alone on a transparent layer, so the held face can darken its
 // colours, and the disabled one grey and fade them, without touching the
 // plate behind them.
-QImage GlyphLayer(QSvgRenderer &glyph, QSize size, const QRectF &bounds, State state)
+QImage GlyphLayer(QSvgRenderer &glyph, QSize size, const QRectF &bounds, State state, int times)
 {
-    QImage layer(size, QImage::Format_ARGB32_Premultiplied);
+    QImage layer(size * times, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
-    QPainter painter(&layer);
-    painter.setRenderHint(QPainter::Antialiasing);
+    QPainter painter;
+    BeginScaled(painter, layer, times);
     glyph.render(&painter, FitInto(glyph.viewBoxF().size(), bounds));
     painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    const QRect whole(QPoint(0, 0), size);
     if (state == State::Down)
-        painter.fillRect(layer.rect(), QColor(0x10, 0x18, 0x40, 56));
+        painter.fillRect(whole, QColor(0x10, 0x18, 0x40, 56));
     if (state == State::Disabled)
-        painter.fillRect(layer.rect(), QColor(0xB8, 0xBD, 0xC4, 190));
+        painter.fillRect(whole, QColor(0xB8, 0xBD, 0xC4, 190));
     painter.end();
     if (state == State::Disabled) { // all grey, however the tint fell
         for (int y = 0; y < layer.height(); ++y) {
@@ -82,12 +93,12 @@ void DrawPlate(QPainter &painter, const QRectF &plate, qreal radius, State state
 
 } // namespace
 
-QImage PaintFace(QSvgRenderer &glyph, QSize size, State state, FaceTable::Plate plate)
+QImage PaintFace(QSvgRenderer &glyph, QSize size, State state, FaceTable::Plate plate, int times)
 {
-    QImage face(size, QImage::Format_RGB32);
+    QImage face(size * times, QImage::Format_RGB32);
     face.fill(Qt::white);
-    QPainter painter(&face);
-    painter.setRenderHint(QPainter::Antialiasing);
+    QPainter painter;
+    BeginScaled(painter, face, times);
 
     // The plate stands 2 pixels above its shadow; held or latched, it sinks;
     // disabled, it lies flat with no shadow at all.
@@ -109,16 +120,18 @@ QImage PaintFace(QSvgRenderer &glyph, QSize size, State state, FaceTable::Plate 
     } else {
         glyphBounds = QRectF(1, 1, size.width() - 3, size.height() - 3).translated(sink / 2, sink / 2);
     }
-    painter.drawImage(0, 0, GlyphLayer(glyph, size, glyphBounds, state));
+    // The layer is already drawn at the full size: laid on pixel for pixel.
+    painter.resetTransform();
+    painter.drawImage(0, 0, GlyphLayer(glyph, size, glyphBounds, state, times));
     return face;
 }
 
-QImage PaintPicture(QSvgRenderer &svg, QSize size, bool keepTransparency)
+QImage PaintPicture(QSvgRenderer &svg, QSize size, bool keepTransparency, int times)
 {
-    QImage picture(size, keepTransparency ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage picture(size * times, keepTransparency ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     picture.fill(keepTransparency ? QColor(Qt::transparent) : QColor(Qt::white));
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
+    QPainter painter;
+    BeginScaled(painter, picture, times);
     svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return picture;
 }

@@ -1,7 +1,9 @@
 // Renders the hand-drawn SVG pictures in src/ into the PNG resources the
-// program compiles in: button faces, cursors, the icon and window backgrounds.
+// program compiles in: button faces, cursors, the icon and window backgrounds,
+// each but the icon also at 2 and 3 times the size (name@2x.png, name@3x.png).
 //   velmora_faces <tools/faces/src> <resources>
 
+#include "image/ratio_picture.h"
 #include "resources/cursor_table.h"
 #include "tools/faces/face_painter.h"
 #include "tools/faces/face_table.h"
@@ -12,6 +14,7 @@
 #include <QSvgRenderer>
 #include <QTextStream>
 
+#include <array>
 #include <memory>
 
 namespace {
@@ -37,21 +40,19 @@ public:
             auto glyph = load(QStringLiteral("glyphs/%1").arg(set.glyph));
             if (!glyph)
                 continue;
-            write(FacePainter::PaintFace(*glyph, size, State::Rest, set.plate), "faces", set.rest);
-            write(FacePainter::PaintFace(*glyph, size, State::Down, set.plate), "faces", set.down);
+            writeFace(*glyph, size, State::Rest, set.plate, set.rest);
+            writeFace(*glyph, size, State::Down, set.plate, set.down);
             if (set.disabled)
-                write(FacePainter::PaintFace(*glyph, size, State::Disabled, set.plate), "faces", set.disabled);
+                writeFace(*glyph, size, State::Disabled, set.plate, set.disabled);
             if (set.latched == 0)
                 continue;
             auto lit = set.latchedGlyph ? load(QStringLiteral("glyphs/%1").arg(set.latchedGlyph)) : std::move(glyph);
             if (lit)
-                write(FacePainter::PaintFace(*lit, size, State::Latched, set.plate), "faces", set.latched);
+                writeFace(*lit, size, State::Latched, set.plate, set.latched);
         }
         for (const FaceTable::NamedPicture &face : FaceTable::FunctionFaces()) {
             if (auto glyph = load(QStringLiteral("glyphs/%1").arg(face.svg)))
-                write(FacePainter::PaintFace(*glyph, QSize(face.width, face.height), State::Rest,
-                                             FaceTable::Plate::Tile),
-                      "faces", face.file);
+                writeFace(*glyph, QSize(face.width, face.height), State::Rest, FaceTable::Plate::Tile, face.file);
         }
     }
 
@@ -61,12 +62,16 @@ public:
             auto svg = load(QStringLiteral("cursors/%1").arg(entry.number));
             if (!svg)
                 continue;
-            const QImage cursor = FacePainter::PaintPicture(*svg, QSize(entry.width, entry.height), true);
-            // The tip must be solid, or a click would land on a see-through pixel.
-            if (qAlpha(cursor.pixel(entry.hotX, entry.hotY)) != 255)
-                fail(QStringLiteral("cursor %1: the hot spot (%2, %3) is not opaque")
-                         .arg(entry.number).arg(entry.hotX).arg(entry.hotY));
-            write(cursor, "cursors", entry.number);
+            for (const int times : kDrawnTimes) {
+                const QImage cursor = FacePainter::PaintPicture(*svg, QSize(entry.width, entry.height), true, times);
+                // The tip must be solid, or a click would land on a see-through
+                // pixel; drawn larger, the tip is the whole block its pixel became.
+                const QRect tip(entry.hotX * times, entry.hotY * times, times, times);
+                if (!SolidThroughout(cursor, tip))
+                    fail(QStringLiteral("cursor %1 at %2x: the hot spot (%3, %4) is not opaque")
+                             .arg(entry.number).arg(times).arg(entry.hotX).arg(entry.hotY));
+                write(cursor, "cursors", entry.number, times);
+            }
         }
     }
 
@@ -80,13 +85,34 @@ public:
                 fail(QStringLiteral("cannot copy the icon to %1").arg(target));
         }
         for (const FaceTable::NamedPicture &window : FaceTable::Backgrounds()) {
-            if (auto svg = load(QString::fromLatin1(window.svg)))
-                write(FacePainter::PaintPicture(*svg, QSize(window.width, window.height), false),
-                      "backgrounds", window.file);
+            auto svg = load(QString::fromLatin1(window.svg));
+            for (const int times : kDrawnTimes)
+                if (svg)
+                    write(FacePainter::PaintPicture(*svg, QSize(window.width, window.height), false, times),
+                          "backgrounds", window.file, times);
         }
     }
 
 private:
+    // Every size a shown picture is drawn at; the icon is drawn once.
+    static constexpr std::array<int, 3> kDrawnTimes{1, 2, 3};
+
+    static bool SolidThroughout(const QImage &picture, const QRect &block)
+    {
+        for (int y = block.top(); y <= block.bottom(); ++y)
+            for (int x = block.left(); x <= block.right(); ++x)
+                if (!picture.valid(x, y) || qAlpha(picture.pixel(x, y)) != 255)
+                    return false;
+        return true;
+    }
+
+    template <typename Name>
+    void writeFace(QSvgRenderer &glyph, QSize size, FacePainter::State state, FaceTable::Plate plate, Name name)
+    {
+        for (const int times : kDrawnTimes)
+            write(FacePainter::PaintFace(glyph, size, state, plate, times), "faces", name, times);
+    }
+
     std::unique_ptr<QSvgRenderer> load(const QString &name)
     {
         const QString path = m_source.filePath(name + QStringLiteral(".svg"));
@@ -97,10 +123,12 @@ private:
         return nullptr;
     }
 
+    // Writes <folder>/<name>.png, or <name>@2x.png and so on for the larger drawings.
     template <typename Name>
-    void write(const QImage &image, const char *folder, Name name)
+    void write(const QImage &image, const char *folder, Name name, int times = 1)
     {
-        const QString path = m_resources.filePath(QStringLiteral("%1/%2.png").arg(folder).arg(name));
+        const QString plain = QStringLiteral("%1/%2.png").arg(folder).arg(name);
+        const QString path = m_resources.filePath(PictureNameAtRatio(plain, times));
         if (!m_resources.mkpath(QString::fromLatin1(folder)) || !image.save(path, "PNG"))
             fail(QStringLiteral("cannot write %1").arg(path));
     }

@@ -56,8 +56,9 @@ bool WriteBlobs(const QDir &resources, const QString &folder, const BlobEntry (&
         recipe.body = QColor(entries[number].colour);
         recipe.seed = seed + number;
         style(number, recipe);
-        if (!SaveNumbered(MakePaintBlob(recipe), resources, folder, number))
-            return false;
+        for (const int times : {1, 2, 3})
+            if (!SaveNumbered(MakePaintBlob(recipe, times), resources, folder, number, times))
+                return false;
     }
     return true;
 }

@@ -1,14 +1,19 @@
 // Writes the brush textures, palette blobs and colour-picker shades into a
-// resources folder:  velmora_make_pictures <repository>/resources
+// resources folder, the blobs also at 2x and 3x for sharper screens (the brush
+// textures are stamped in picture pixels, so they have one size):
+//   velmora_make_pictures <repository>/resources
 #include "tools/pictures/picture_sets.h"
+
+#include "image/ratio_picture.h"
 
 #include <QCoreApplication>
 #include <QImageWriter>
 #include <QTextStream>
 
-bool SaveNumbered(const QImage &picture, const QDir &resources, const QString &folder, int number)
+bool SaveNumbered(const QImage &picture, const QDir &resources, const QString &folder, int number, int times)
 {
-    const QString path = resources.filePath(QStringLiteral("%1/%2.png").arg(folder).arg(number));
+    const QString plain = QStringLiteral("%1/%2.png").arg(folder).arg(number);
+    const QString path = resources.filePath(PictureNameAtRatio(plain, times));
     if (!resources.mkpath(folder)) {
         QTextStream(stderr) << "cannot create " << resources.filePath(folder) << Qt::endl;
         return false;

@@ -48,21 +48,24 @@ QColor Paint(const BlobRecipe &recipe, const Confetti &confetti, double u, doubl
 
 } // namespace
 
-QImage MakePaintBlob(const BlobRecipe &recipe)
+QImage MakePaintBlob(const BlobRecipe &recipe, int times)
 {
     const BlobShape shape(recipe.width, recipe.height, recipe.seed);
     const Confetti confetti(recipe.width, recipe.height, recipe.seed);
     const bool large = std::min(recipe.width, recipe.height) >= 30;
     const double outlineEnd = large ? 1.3 : 1.0, rimEnd = outlineEnd + (large ? 1.6 : 1.0);
-    QImage image(recipe.width, recipe.height, QImage::Format_RGB32);
+    // Everything below is measured in the plain picture's pixels; a drawn
+    // pixel covers 1 / times of one.
+    const double scale = times;
+    QImage image(recipe.width * times, recipe.height * times, QImage::Format_RGB32);
     image.fill(Qt::black);
-    for (int y = 0; y < recipe.height; ++y)
-        for (int x = 0; x < recipe.width; ++x) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
             // Outline and rim are whole pixels, so that the rim stays white at
             // any size; an outer edge blended into black would leave dark
             // fringe pixels, and pure black ones would turn transparent. Only
             // the paint's edge against the rim is smoothed.
-            const double depth = shape.depth(x + 0.5, y + 0.5);
+            const double depth = shape.depth((x + 0.5) / scale, (y + 0.5) / scale);
             if (depth < 0)
                 continue;
             if (depth < rimEnd) {
@@ -72,7 +75,7 @@ QImage MakePaintBlob(const BlobRecipe &recipe)
             double r = 0, g = 0, b = 0;
             for (int sy = 0; sy < kSamples; ++sy)
                 for (int sx = 0; sx < kSamples; ++sx) {
-                    const double px = x + (sx + 0.5) / kSamples, py = y + (sy + 0.5) / kSamples;
+                    const double px = (x + (sx + 0.5) / kSamples) / scale, py = (y + (sy + 0.5) / kSamples) / scale;
                     const QColor colour = shape.depth(px, py) < rimEnd
                                               ? recipe.rim
                                               : Paint(recipe, confetti, shape.u(px), shape.v(py), px, py);

@@ -19,4 +19,6 @@ struct BlobRecipe
     std::uint64_t seed = 0;  // the wobble of the edge and the confetti
 };
 
-QImage MakePaintBlob(const BlobRecipe &recipe);
+// The blob `times` as large for sharper screens: the same shape, rim, gloss and
+// confetti, measured in the plain picture's pixels, so only the detail grows.
+QImage MakePaintBlob(const BlobRecipe &recipe, int times = 1);

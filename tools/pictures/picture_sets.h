@@ -9,5 +9,6 @@ bool WriteBrushTextures(const QDir &resources);
 bool WritePalettePictures(const QDir &resources);
 bool WriteShadePictures(const QDir &resources);
 
-// Writes a picture as folder/<number>.png, creating the folder.
-bool SaveNumbered(const QImage &picture, const QDir &resources, const QString &folder, int number);
+// Writes a picture as folder/<number>.png, creating the folder; one drawn
+// `times` as large as folder/<number>@2x.png and so on.
+bool SaveNumbered(const QImage &picture, const QDir &resources, const QString &folder, int number, int times = 1);
