@@ -5,6 +5,7 @@
 #include "app/pack_command.h"
 #include "app/start_up.h"
 #include "core/start_options.h"
+#include "platform/screen_scaling.h"
 
 int main(int argc, char *argv[])
 {
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = RunCommandLineTool(argc, argv))
         return *status;
     QApplication application(argc, argv);
+    ScaleScreensForChildren(); // before any window, so that every one is laid out at the screen's scale
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.png")));
 

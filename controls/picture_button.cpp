@@ -44,7 +44,9 @@ void pButton::SetPicture(const QImage &up, const QImage &down, const QImage &pre
             m_grey = m_normal;
             TurnGrey(m_grey);
         }
-        resize(m_normal.Width(), m_normal.Height());
+        // A picture drawn for a sharper screen lays out at its plain size.
+        m_pictureRatio = up.devicePixelRatio() > 0 ? up.devicePixelRatio() : 1.0;
+        resize(PictureSize());
         updateGeometry();
     }
     if (!down.isNull())
@@ -111,7 +113,12 @@ void pButton::SetLockRefresh(bool lock)
 
 QSize pButton::sizeHint() const
 {
-    return m_normal.Width() > 0 ? QSize(m_normal.Width(), m_normal.Height()) : QWidget::sizeHint();
+    return m_normal.Width() > 0 ? PictureSize() : QWidget::sizeHint();
+}
+
+QSize pButton::PictureSize() const
+{
+    return (QSizeF(m_normal.Width(), m_normal.Height()) / m_pictureRatio).toSize();
 }
 
 void pButton::Draw(const cNDib &image)
@@ -119,7 +126,7 @@ void pButton::Draw(const cNDib &image)
     if (image.Width() == 0)
         return; // an absent picture draws nothing: the face keeps what it showed
     m_shown = &image;
-    if (m_face.size() != size())
+    if (m_face.deviceIndependentSize().toSize() != size() || m_face.devicePixelRatio() != devicePixelRatioF())
         RebuildFace(); // draws m_shown
     else {
         QPainter painter(&m_face);
@@ -142,7 +149,10 @@ void pButton::RebuildFace()
         m_face = QImage();
         return;
     }
-    m_face = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    // In the screen's own pixels, so that a sharper picture shows sharper.
+    const qreal ratio = devicePixelRatioF();
+    m_face = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    m_face.setDevicePixelRatio(ratio);
     m_face.fill(Qt::transparent);
     QPainter painter(&m_face);
     if (!m_facePicture.isNull())
@@ -159,6 +169,8 @@ void pButton::ShowFace()
 
 void pButton::paintEvent(QPaintEvent *)
 {
+    if (!m_face.isNull() && m_face.devicePixelRatio() != devicePixelRatioF())
+        RebuildFace(); // moved to a screen of another scale
     if (m_face.isNull())
         return;
     QPainter painter(this);

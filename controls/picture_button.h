@@ -74,8 +74,10 @@ private:
     void DrawEnabledState();
     void RebuildFace();
     void ShowFace();
+    QSize PictureSize() const; // the resting picture's size in layout pixels
 
     cNDib m_normal;
+    qreal m_pictureRatio = 1.0; // the resting picture's device pixel ratio
     cNDib m_down;
     cNDib m_pressedImage;
     cNDib m_disabled;

@@ -1,5 +1,7 @@
 #include "image/ratio_picture.h"
 
+#include <QGuiApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -39,4 +41,9 @@ QImage ReadPictureForRatio(const QString &path, qreal devicePixelRatio)
         }
     }
     return QImage();
+}
+
+QImage ReadPictureForScreens(const QString &path)
+{
+    return ReadPictureForRatio(path, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
 }

@@ -13,3 +13,6 @@ QImage ReadPictureForRatio(const QString &path, qreal devicePixelRatio);
 
 // The name of the picture drawn `times` as large: "x/102.png", 2 -> "x/102@2x.png".
 QString PictureNameAtRatio(const QString &path, int times);
+
+// The same for the sharpest of the screens the program runs on.
+QImage ReadPictureForScreens(const QString &path);

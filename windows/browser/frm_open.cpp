@@ -1,5 +1,6 @@
 // The picture browser's window: its controls, the load behind the splash
 // window, and choosing a picture.
+#include "image/ratio_picture.h"
 #include "windows/browser/frm_open.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@ const QColor kViewportBorder(200, 214, 230);
 
 QImage Face(int number)
 {
-    return QImage(ResourceNames::Face(number));
+    return ReadPictureForScreens(ResourceNames::Face(number));
 }
 
 // About nine tenths of the screen, within sizes where the layout still works.
@@ -95,7 +96,7 @@ void frmOpen::CreateControls()
 void frmOpen::DressButtons()
 {
     // Faded faces of their own: the greyed resting faces still look pressable.
-    const auto disabled = [](const char *name) { return QImage(ResourceNames::NamedFace(QString::fromLatin1(name))); };
+    const auto disabled = [](const char *name) { return ReadPictureForScreens(ResourceNames::NamedFace(QString::fromLatin1(name))); };
     cScroll[0]->SetPicture(Face(138), Face(139), {}, disabled("scroll-up-disabled"));
     cScroll[1]->SetPicture(Face(136), Face(135), {}, disabled("scroll-down-disabled"));
     cClose->SetPicture(Face(114), Face(113));

@@ -1,3 +1,4 @@
+#include "image/ratio_picture.h"
 #include "windows/colouring/frm_color_picker.h"
 
 #include <QPainter>
@@ -30,7 +31,7 @@ frmColorPicker::frmColorPicker(SoundEffects *sounds, QWidget *parent, RandomSour
     setFixedSize(kBoxSize.width() + 2 * kEdge, kBoxSize.height() + kStripHeight + kEdge);
     m_box->setGeometry(QRect(QPoint(kEdge, kEdge), kBoxSize));
 
-    m_close->SetPicture(QImage(ResourceNames::Face(114)), QImage(ResourceNames::Face(113)));
+    m_close->SetPicture(ReadPictureForScreens(ResourceNames::Face(114)), ReadPictureForScreens(ResourceNames::Face(113)));
     m_close->MouseIcon(HandCursor());
     m_close->move(width() - kEdge - 4 - m_close->width(),
                   kEdge + kBoxSize.height() + (kStripHeight - m_close->height()) / 2);

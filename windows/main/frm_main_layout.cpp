@@ -54,17 +54,16 @@ void FrmMain::LayOut()
     CornerWidth = left;
 }
 
-// The canvas takes the picture's own size, centred in the frame; a picture
-// larger than the frame is shown scaled down to fit, never up, so that every
-// part of it can be reached.
+// The picture is shown as large as the frame allows, keeping its proportions:
+// scaled down to fit, so that every part of it can be reached, and up on a big
+// screen, so that a child colours a big picture. Strokes stay in picture pixels.
 void FrmMain::PlaceCanvas()
 {
     const QRect room = PB->rect().adjusted(kCanvasMargin, kCanvasMargin, -kCanvasMargin, -kCanvasMargin);
     QSize shown = m_document.Engine().CanvasImage().size();
     if (shown.isEmpty() || room.isEmpty())
         return;
-    if (shown.width() > room.width() || shown.height() > room.height())
-        shown.scale(room.size(), Qt::KeepAspectRatio);
+    shown.scale(room.size(), Qt::KeepAspectRatio);
     P->setGeometry(QRect(QPoint(room.x() + (room.width() - shown.width()) / 2,
                                 room.y() + (room.height() - shown.height()) / 2),
                          shown));

@@ -1,4 +1,5 @@
 // The colouring window's start-up passes and its shutdown.
+#include "image/ratio_picture.h"
 #include "windows/main/frm_main.h"
 
 #include <QDir>
@@ -35,7 +36,7 @@ constexpr const char *kFunctionFaces[5][2] = {{"func-quit", "Click here to quit 
 
 QImage Face(int number)
 {
-    return number ? QImage(ResourceNames::Face(number)) : QImage();
+    return number ? ReadPictureForScreens(ResourceNames::Face(number)) : QImage();
 }
 
 void Dress(pButton *button, const FaceSet &faces)
@@ -141,7 +142,7 @@ void FrmMain::LoadButtonFaces()
         Dress(pTool[i], {tool.restFace, tool.downFace, tool.latchedFace, tool.toolTip});
     }
     for (int i = 0; i < 5; ++i) {
-        pFunc[i]->SetPicture(QImage(ResourceNames::NamedFace(QString::fromLatin1(kFunctionFaces[i][0]))));
+        pFunc[i]->SetPicture(ReadPictureForScreens(ResourceNames::NamedFace(QString::fromLatin1(kFunctionFaces[i][0]))));
         pFunc[i]->SetToolText(QString::fromLatin1(kFunctionFaces[i][1]));
     }
     c[1]->SetEnabled(false);

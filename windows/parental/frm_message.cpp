@@ -1,3 +1,4 @@
+#include "image/ratio_picture.h"
 #include "windows/parental/frm_message.h"
 
 #include <QImage>
@@ -23,7 +24,7 @@ const QColor kChildInk(0x5A, 0x2D, 0x82);
 
 QImage Face(int number)
 {
-    return QImage(ResourceNames::Face(number));
+    return ReadPictureForScreens(ResourceNames::Face(number));
 }
 
 pButton *MakeButton(QWidget *parent, int up, int down, int pressed = 0)
