@@ -13,6 +13,17 @@ namespace {
 constexpr int kPaletteWidth = 150;
 constexpr int kStripPadding = 8;  // above and below the strip's buttons
 constexpr int kCanvasMargin = 24; // room in the frame for the shaded band round the canvas
+constexpr int kCornerGap = 8;     // between the grown-ups' buttons and a picture below them
+
+// A picture of `size` as large as fits in `room`, keeping its proportions, centred there.
+QRect Centred(QSize size, QRect room)
+{
+    if (size.isEmpty() || room.isEmpty())
+        return {};
+    size.scale(room.size(), Qt::KeepAspectRatio);
+    return QRect(QPoint(room.x() + (room.width() - size.width()) / 2, room.y() + (room.height() - size.height()) / 2),
+                 size);
+}
 
 } // namespace
 
@@ -59,12 +70,16 @@ void FrmMain::LayOut()
 // screen, so that a child colours a big picture. Strokes stay in picture pixels.
 void FrmMain::PlaceCanvas()
 {
-    const QRect room = PB->rect().adjusted(kCanvasMargin, kCanvasMargin, -kCanvasMargin, -kCanvasMargin);
-    QSize shown = m_document.Engine().CanvasImage().size();
-    if (shown.isEmpty() || room.isEmpty())
-        return;
-    shown.scale(room.size(), Qt::KeepAspectRatio);
-    P->setGeometry(QRect(QPoint(room.x() + (room.width() - shown.width()) / 2,
-                                room.y() + (room.height() - shown.height()) / 2),
-                         shown));
+    const QSize picture = m_document.Engine().CanvasImage().size();
+    QRect room = PB->rect().adjusted(kCanvasMargin, kCanvasMargin, -kCanvasMargin, -kCanvasMargin);
+    QRect shown = Centred(picture, room);
+    // On a wide screen a picture as tall as the frame reaches the grown-ups'
+    // corner; it then starts below the corner rather than under its buttons.
+    const QRect corner(0, 0, CornerWidth, pFunc.empty() ? 0 : pFunc[0]->height());
+    if (shown.intersects(corner)) {
+        room.setTop(corner.bottom() + 1 + kCornerGap);
+        shown = Centred(picture, room);
+    }
+    if (!shown.isEmpty())
+        P->setGeometry(shown);
 }

@@ -16,9 +16,10 @@
 
 namespace {
 
-constexpr QSize kWindowSize(820, 580);
-constexpr int kActionsLeft = 530;
-constexpr int kActionsWidth = 270;
+// Fits an 800 x 600 screen with room to spare round it.
+constexpr QSize kWindowSize(780, 580);
+constexpr int kActionsLeft = 516;
+constexpr int kActionsWidth = 244;
 
 struct Action {
     const char *key;
