@@ -126,8 +126,21 @@ QString frmMessage::ChildText() const
 void frmMessage::SetHeightTwips(int twips)
 {
     m_heightTwips = twips;
-    setFixedHeight(TwipsToPixelsY(twips));
+    const int height = TwipsToPixelsY(twips);
+    setFixedHeight(height);
+    // Grown or shrunk about its centre, in one request with the new size: a
+    // window manager left to place the resized window may put it anywhere.
+    if (isVisible())
+        setGeometry(QRect(QPoint(0, 0), QSize(width(), height)).translated(CentredOver(QSize(width(), height))));
     update();
+}
+
+QPoint frmMessage::CentredOver(QSize size) const
+{
+    // Over the window it belongs to, or the screen: not every window manager
+    // centres a frameless dialog, and a gate in a corner is easily missed.
+    const QRect over = parentWidget() ? parentWidget()->window()->geometry() : screen()->geometry();
+    return over.center() - QPoint(size.width() / 2, size.height() / 2);
 }
 
 void frmMessage::PlaceButtons()
@@ -139,10 +152,7 @@ void frmMessage::PlaceButtons()
 void frmMessage::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    // Centred over the window it belongs to, or the screen: not every window
-    // manager centres a frameless dialog, and a gate in a corner is easily missed.
-    const QRect over = parentWidget() ? parentWidget()->window()->geometry() : screen()->geometry();
-    move(over.center() - QPoint(width() / 2, height() / 2));
+    move(CentredOver(size()));
     PlaceButtons();
 }
 

@@ -52,6 +52,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QPoint CentredOver(QSize size) const; // where a window of `size` stands centred
     void SetHeightTwips(int twips);
     void ToggleUnfold();
     void PressOk();
