@@ -15,7 +15,11 @@ void UndoStack::Push(const cNDib &canvas, const QImage &lineArt, QRect area)
     slot.area = area & canvas.image().rect();
     slot.lineArt = lineArt;
     const size_t width = size_t(std::max(slot.area.width(), 0));
-    slot.pixels.resize(width * size_t(std::max(slot.area.height(), 0))); // keeps its capacity when smaller
+    // A slot that must grow takes room for the whole canvas at once, so that
+    // memory settles after the first few strokes instead of creeping up with
+    // each larger area; it never shrinks.
+    if (slot.pixels.size() < width * size_t(std::max(slot.area.height(), 0)))
+        slot.pixels.resize(size_t(canvas.Width()) * size_t(canvas.Height()));
     QRgb *to = slot.pixels.data();
     for (int y = slot.area.top(); y <= slot.area.bottom(); ++y, to += width)
         std::memcpy(to, canvas.constScanLine(y) + slot.area.left(), width * sizeof(QRgb));

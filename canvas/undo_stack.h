@@ -37,7 +37,7 @@ public:
 private:
     struct Snapshot {
         QRect area;
-        std::vector<QRgb> pixels; // the area's rows, one after another
+        std::vector<QRgb> pixels; // the area's rows, one after another, from the front
         QImage lineArt;
     };
     std::array<Snapshot, kDepth> UndoSlots;

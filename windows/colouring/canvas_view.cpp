@@ -28,9 +28,9 @@ void CanvasView::UpdateTransform()
     const QSize picture = Picture().size();
     m_viewFromCanvas = QTransform();
     if (!picture.isEmpty() && !size().isEmpty()) {
-        // Scaled down to fit, never up; offsets in whole pixels, so that a
-        // picture shown at its own size lies on the screen's pixel grid.
-        const double scale = std::min({1.0, double(width()) / picture.width(), double(height()) / picture.height()});
+        // As large as fits, scaled down or up; offsets in whole pixels, so
+        // that a picture shown at its own size lies on the screen's pixel grid.
+        const double scale = std::min(double(width()) / picture.width(), double(height()) / picture.height());
         double scaleX = scale;
         double scaleY = scale;
         if (width() - picture.width() * scale < 1 && height() - picture.height() * scale < 1) {

@@ -8,10 +8,9 @@
 class QTouchEvent;
 
 // The canvas on screen: shows a colouring document and turns mouse and touch
-// input into strokes on it. A picture larger than the widget is shown
-// scaled down to fit, a smaller one at its own size, centred; either way one
-// transform maps canvas pixels to the widget and back, and strokes stay in
-// picture pixels. Outside the picture the widget paints nothing, so whatever
+// input into strokes on it. The picture is shown as large as the widget
+// allows, keeping its proportions, centred; one transform maps canvas pixels
+// to the widget and back, and strokes stay in picture pixels. Outside the picture the widget paints nothing, so whatever
 // is behind it shows.
 class CanvasView : public QWidget {
     Q_OBJECT

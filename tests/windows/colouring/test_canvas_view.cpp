@@ -60,6 +60,7 @@ private slots:
     void clickOffThePictureIgnored_data();
     void clickOffThePictureIgnored();
     void dragDrawsInPicturePixels();
+    void aStrokeAtAnyScalePaintsTheSamePixels();
     void touchPaintsWithOneFinger();
     void signalsAndUndo();
     void strokeEndsWhenItsReleaseIsLost_data();
@@ -81,12 +82,12 @@ void TestCanvasView::clickLandsOnItsPixel_data()
         << QSize(300, 900) << QSize(400, 300) << QRect(150, 0, 100, 300) << QPoint(200, 60) << QPoint(150, 180);
     QTest::newRow("view sized to the picture's shape, rounded: filled exactly")
         << QSize(2400, 1800) << QSize(933, 700) << QRect(0, 0, 933, 700) << QPoint(466, 350) << QPoint(1199, 900);
-    QTest::newRow("small picture at its own size, centred")
-        << QSize(100, 80) << QSize(400, 400) << QRect(150, 160, 100, 80) << QPoint(180, 180) << QPoint(30, 20);
+    QTest::newRow("small picture scaled up, centred")
+        << QSize(100, 80) << QSize(400, 400) << QRect(0, 40, 400, 320) << QPoint(180, 180) << QPoint(45, 35);
     QTest::newRow("odd sizes centred on whole pixels")
-        << QSize(101, 81) << QSize(400, 400) << QRect(149, 159, 101, 81) << QPoint(149, 159) << QPoint(0, 0);
+        << QSize(101, 81) << QSize(400, 400) << QRect(0, 39, 400, 321) << QPoint(0, 39) << QPoint(0, 0);
     QTest::newRow("last pixel of a small picture")
-        << QSize(100, 80) << QSize(400, 400) << QRect(150, 160, 100, 80) << QPoint(249, 239) << QPoint(99, 79);
+        << QSize(100, 80) << QSize(400, 400) << QRect(0, 40, 400, 320) << QPoint(397, 357) << QPoint(99, 79);
 }
 
 void TestCanvasView::clickLandsOnItsPixel()
@@ -109,9 +110,10 @@ void TestCanvasView::clickOffThePictureIgnored_data()
     QTest::addColumn<QSize>("picture");
     QTest::addColumn<QPoint>("click");
     QTest::newRow("corner of the view") << QSize(100, 80) << QPoint(5, 5);
-    QTest::newRow("just left of the picture") << QSize(100, 80) << QPoint(149, 200);
-    QTest::newRow("just right of the picture") << QSize(100, 80) << QPoint(250, 200);
-    QTest::newRow("just below the picture") << QSize(100, 80) << QPoint(200, 240);
+    // A tall picture, scaled up by 4, shows at (40, 0) 320 x 400; a wide one at (0, 40) 400 x 320.
+    QTest::newRow("just left of the picture") << QSize(80, 100) << QPoint(39, 200);
+    QTest::newRow("just right of the picture") << QSize(80, 100) << QPoint(361, 200);
+    QTest::newRow("just below the picture") << QSize(100, 80) << QPoint(200, 361);
     QTest::newRow("above a scaled picture") << QSize(800, 600) << QPoint(200, 49);
     QTest::newRow("below a scaled picture") << QSize(800, 600) << QPoint(200, 350);
 }
@@ -143,24 +145,45 @@ void TestCanvasView::dragDrawsInPicturePixels()
     QCOMPARE(QColor(canvas.canvas().pixel(301, 200)).red() > kPencilColour.red(), true);
 }
 
+// The same stroke on a small and on a big screen: the view maps it back to
+// the same picture pixels, so the coloured file is the same on either.
+void TestCanvasView::aStrokeAtAnyScalePaintsTheSamePixels()
+{
+    QList<QImage> painted;
+    for (const QSize view : {QSize(400, 300), QSize(800, 600), QSize(1200, 900)}) {
+        ShownCanvas canvas(QSize(200, 150), view, kCrayon);
+        QVERIFY(canvas.exposed());
+        const QTransform &toView = canvas.view->ViewFromCanvas();
+        const QList<QPointF> path{{30, 40}, {60, 55}, {110, 70}, {150, 120}};
+        QTest::mousePress(canvas.view, Qt::LeftButton, {}, toView.map(path.first()).toPoint());
+        for (const QPointF &point : path)
+            QTest::mouseMove(canvas.view, toView.map(point).toPoint());
+        QTest::mouseRelease(canvas.view, Qt::LeftButton, {}, toView.map(path.last()).toPoint());
+        painted << canvas.canvas();
+    }
+    QVERIFY(painted[0] != LineArt(QSize(200, 150)));
+    QCOMPARE(painted[1], painted[0]);
+    QCOMPARE(painted[2], painted[0]);
+}
+
 void TestCanvasView::touchPaintsWithOneFinger()
 {
-    ShownCanvas canvas(QSize(100, 80), QSize(400, 400)); // at (150, 160), its own size
+    ShownCanvas canvas(QSize(100, 80), QSize(400, 400)); // at (0, 40), scaled up by 4
     QVERIFY(canvas.exposed());
     QSignalSpy started(canvas.view, &CanvasView::StrokeStarted);
     QSignalSpy finished(canvas.view, &CanvasView::StrokeFinished);
     const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
     QPointingDevice *screen = device.get();
 
-    QTest::touchEvent(canvas.view, screen).press(0, QPoint(160, 170), canvas.view);
+    QTest::touchEvent(canvas.view, screen).press(0, QPoint(40, 80), canvas.view);
     QCOMPARE(started.count(), 1);
     QCOMPARE(QColor(canvas.canvas().pixel(10, 10)), kPencilColour);
     // A second finger joins in elsewhere: it does not paint.
-    QTest::touchEvent(canvas.view, screen).stationary(0).press(1, QPoint(230, 230), canvas.view);
-    QTest::touchEvent(canvas.view, screen).move(0, QPoint(170, 170), canvas.view).stationary(1);
-    QTest::touchEvent(canvas.view, screen).release(0, QPoint(170, 170), canvas.view).stationary(1);
+    QTest::touchEvent(canvas.view, screen).stationary(0).press(1, QPoint(320, 320), canvas.view);
+    QTest::touchEvent(canvas.view, screen).move(0, QPoint(80, 80), canvas.view).stationary(1);
+    QTest::touchEvent(canvas.view, screen).release(0, QPoint(80, 80), canvas.view).stationary(1);
     QCOMPARE(finished.count(), 1);
-    QTest::touchEvent(canvas.view, screen).release(1, QPoint(230, 230), canvas.view);
+    QTest::touchEvent(canvas.view, screen).release(1, QPoint(320, 320), canvas.view);
 
     QCOMPARE(QColor(canvas.canvas().pixel(20, 10)), kPencilColour);
     QCOMPARE(canvas.canvas().pixel(80, 70), kWhite);
@@ -197,7 +220,7 @@ void TestCanvasView::signalsAndUndo()
     canvas.Show(LineArt(QSize(200, 100)));
     QCOMPARE(undo.count(), 4);
     QCOMPARE(undo.last().first().toBool(), false);
-    QCOMPARE(canvas.view->PictureRect(), QRect(100, 150, 200, 100));
+    QCOMPARE(canvas.view->PictureRect(), QRect(0, 100, 400, 200));
 }
 
 void TestCanvasView::strokeEndsWhenItsReleaseIsLost_data()
