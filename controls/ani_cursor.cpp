@@ -1,25 +1,47 @@
 #include "controls/ani_cursor.h"
 
-#include <QImageReader>
+#include <QGuiApplication>
 #include <QPixmap>
 
 #include <algorithm>
+#include <cmath>
 
 #include "canvas/colouring_tools.h"
+#include "image/ratio_picture.h"
 #include "resources/cursor_table.h"
 #include "resources/resource_names.h"
 
 std::optional<QCursor> cAniCursor::Load(int number)
 {
+    return Load(number, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0, PlatformTakesHotSpotInPicturePixels());
+}
+
+std::optional<QCursor> cAniCursor::Load(int number, qreal devicePixelRatio, bool hotSpotInPicturePixels)
+{
     const CursorTable::Entry *entry = CursorTable::Find(number);
     if (!entry)
         return std::nullopt;
-    QImageReader reader(ResourceNames::Cursor(number));
-    reader.setScaledSize(QSize(entry->width, entry->height));
-    const QImage picture = reader.read();
+    const qreal ratio = std::max<qreal>(devicePixelRatio, 1);
+    QImage picture = ReadPictureForRatio(ResourceNames::Cursor(number), ratio);
     if (picture.isNull())
         return std::nullopt;
-    return QCursor(QPixmap::fromImage(picture), entry->hotX, entry->hotY);
+    // The tabled size on this screen, whichever picture was nearest.
+    const QSize pixels = (QSizeF(entry->width, entry->height) * ratio).toSize();
+    if (picture.size() != pixels)
+        picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                      .scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    QPoint hotSpot(entry->hotX, entry->hotY);
+    if (hotSpotInPicturePixels) // the device pixel whose centre lies in the tabled pixel
+        hotSpot = QPoint(int(std::lround(entry->hotX * ratio)), int(std::lround(entry->hotY * ratio)));
+    return QCursor(QPixmap::fromImage(picture), hotSpot.x(), hotSpot.y());
+}
+
+bool cAniCursor::PlatformTakesHotSpotInPicturePixels()
+{
+    // Qt's X11 plugin hands the hot spot to the X server as it is, beside the
+    // picture in its own pixels; the other platforms scale it by the picture's ratio.
+    return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
 bool cAniCursor::LoadFromResource(int number)

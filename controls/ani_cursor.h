@@ -31,8 +31,16 @@ public:
 
     std::optional<QCursor> hCursor() const { return m_cursor; }
 
-    // The cursor for a number on its own, for controls that simply show it.
+    // The cursor for a number on its own, for controls that simply show it,
+    // drawn for the sharpest screen there is.
     static std::optional<QCursor> Load(int number);
+    // The same drawn for a screen of `devicePixelRatio`: the tabled size in
+    // layout pixels, from the sharpest picture that suits. With
+    // `hotSpotInPicturePixels` the hot spot is given in the picture's own
+    // pixels, for a platform that takes it so; otherwise in layout pixels.
+    static std::optional<QCursor> Load(int number, qreal devicePixelRatio, bool hotSpotInPicturePixels);
+    // Whether this platform takes a cursor's hot spot in the picture's own pixels.
+    static bool PlatformTakesHotSpotInPicturePixels();
 
 private:
     struct Saved {

@@ -2,7 +2,9 @@
 
 #include "canvas/colouring_tools.h"
 #include "controls/ani_cursor.h"
+#include "image/ratio_picture.h"
 #include "resources/cursor_table.h"
+#include "resources/resource_names.h"
 
 namespace {
 
@@ -48,6 +50,77 @@ private Q_SLOTS:
         QWidget canvas;
         cursor.SetAsDefaultCursor(&canvas, true);
         QCOMPARE(Describe(canvas), Tabled(number));
+    }
+
+    void aSharperScreenGetsTheSharperPictureAtTheTabledSize_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<qreal>("ratio");
+        for (int number : {101, 102, 104, 105, 106})
+            for (qreal ratio : {2.0, 3.0})
+                QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(number).arg(ratio))) << number << ratio;
+    }
+
+    void aSharperScreenGetsTheSharperPictureAtTheTabledSize()
+    {
+        QFETCH(int, number);
+        QFETCH(qreal, ratio);
+        const CursorTable::Entry *entry = CursorTable::Find(number);
+        const std::optional<QCursor> cursor = cAniCursor::Load(number, ratio, false);
+        QVERIFY(cursor);
+        const QPixmap pixmap = cursor->pixmap();
+        QCOMPARE(pixmap.devicePixelRatio(), ratio);
+        QCOMPARE(pixmap.size(), QSize(entry->width, entry->height) * int(ratio));
+        QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(entry->width, entry->height));
+        QCOMPARE(cursor->hotSpot(), QPoint(entry->hotX, entry->hotY)); // in layout pixels
+
+        // The picture drawn at that size, not the plain one brought up.
+        const QImage shown = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+        const QString path = ResourceNames::Cursor(number);
+        const QImage sharp = ReadPictureForRatio(path, ratio).convertToFormat(QImage::Format_ARGB32);
+        const QImage broughtUp = QImage(path).scaled(shown.size()).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(sharp.size(), shown.size());
+        QVERIFY(shown == sharp);
+        QVERIFY(shown != broughtUp);
+    }
+
+    void theHotSpotStaysOnTheTipInPicturePixels_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<qreal>("ratio");
+        for (int number : {101, 102, 104, 105, 106})
+            for (qreal ratio : {1.40625, 2.0, 2.8125, 3.0})
+                QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(number).arg(ratio))) << number << ratio;
+    }
+
+    // X11 takes the hot spot in the picture's own pixels: it must fall inside
+    // the tabled pixel brought to the screen's scale, on the tool's opaque tip.
+    void theHotSpotStaysOnTheTipInPicturePixels()
+    {
+        QFETCH(int, number);
+        QFETCH(qreal, ratio);
+        const CursorTable::Entry *entry = CursorTable::Find(number);
+        const std::optional<QCursor> cursor = cAniCursor::Load(number, ratio, true);
+        QVERIFY(cursor);
+        const QImage picture = cursor->pixmap().toImage();
+        QCOMPARE(picture.size(), (QSizeF(entry->width, entry->height) * ratio).toSize());
+        const QPoint hot = cursor->hotSpot();
+        // The hot pixel's centre, in layout pixels, lies in the tabled pixel.
+        QCOMPARE(int(std::floor((hot.x() + 0.5) / ratio)), entry->hotX);
+        QCOMPARE(int(std::floor((hot.y() + 0.5) / ratio)), entry->hotY);
+        const int alpha = picture.pixelColor(hot).alpha();
+        QVERIFY2(alpha >= 128, qPrintable(QStringLiteral("alpha %1 at %2,%3").arg(alpha).arg(hot.x()).arg(hot.y())));
+    }
+
+    void aPlainScreenGetsThePlainPicture()
+    {
+        const std::optional<QCursor> cursor = cAniCursor::Load(CursorTable::Pencil, 1, true);
+        QVERIFY(cursor);
+        QCOMPARE(cursor->pixmap().devicePixelRatio(), 1.0);
+        QCOMPARE(cursor->pixmap().size(), QSize(65, 56));
+        QCOMPARE(cursor->hotSpot(), QPoint(0, 51));
+        QVERIFY(cursor->pixmap().toImage().convertToFormat(QImage::Format_ARGB32) ==
+                QImage(ResourceNames::Cursor(CursorTable::Pencil)).convertToFormat(QImage::Format_ARGB32));
     }
 
     void eachToolHasItsCursor()

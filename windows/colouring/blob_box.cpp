@@ -1,10 +1,41 @@
 #include "windows/colouring/blob_box.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "sound/sound_effects.h"
+#include <cmath>
+
 #include "controls/hand_cursor.h"
+#include "image/ratio_picture.h"
+#include "sound/sound_effects.h"
+
+namespace {
+
+// A bubble picture on its black background as one with the background see-through,
+// `pixels` large. Scaled with its background already gone, so that the rim blends
+// with the box and not with black.
+QImage SeeThroughSprite(const QImage &picture, QSize pixels)
+{
+    QImage sprite = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    sprite.setDevicePixelRatio(1);
+    for (int y = 0; y < sprite.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(sprite.scanLine(y));
+        for (int x = 0; x < sprite.width(); ++x)
+            if ((row[x] & 0xFFFFFF) == 0)
+                row[x] = 0;
+    }
+    if (sprite.size() != pixels)
+        sprite = sprite.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return sprite;
+}
+
+int ToDevice(int layoutPixels, qreal ratio)
+{
+    return int(std::lround(layoutPixels * ratio));
+}
+
+} // namespace
 
 BlobBox::BlobBox(SoundEffects *sounds, RandomSource random, QWidget *parent)
     : QWidget(parent), m_sounds(sounds), m_blobs(std::move(random))
@@ -17,9 +48,12 @@ BlobBox::BlobBox(SoundEffects *sounds, RandomSource random, QWidget *parent)
     setCursor(HandCursor());
 }
 
-void BlobBox::BuildBubbles(std::vector<QImage> pictures, float riseDivisor, int pickerIndex)
+void BlobBox::BuildBubbles(std::vector<QImage> pictures, float riseDivisor, int pickerIndex,
+                           std::vector<QImage> sharp)
 {
     m_pending = std::move(pictures);
+    m_sharp = std::move(sharp);
+    m_spriteRatio = 0;
     m_riseDivisor = riseDivisor;
     m_pickerIndex = pickerIndex;
     m_built = false;
@@ -34,14 +68,74 @@ void BlobBox::BuildWhenSized()
         return;
     m_blobs.Build(m_pending, size(), m_riseDivisor, m_pickerIndex);
     m_pending.clear();
+    m_spriteRatio = 0;
     m_built = true;
 }
 
-void BlobBox::ClearFrame()
+void BlobBox::RecolourBubbles(const std::function<void(QImage &picture, int index)> &recolour)
 {
-    if (m_frame.size() != size())
-        m_frame = QImage(size(), QImage::Format_RGB32);
+    if (m_built) {
+        for (int i = 0; i < m_blobs.Count(); ++i)
+            recolour(m_blobs.Sprite(i).image(), i);
+    } else {
+        for (std::size_t i = 0; i < m_pending.size(); ++i)
+            recolour(m_pending[i], int(i));
+    }
+    for (std::size_t i = 0; i < m_sharp.size(); ++i)
+        if (!m_sharp[i].isNull())
+            recolour(m_sharp[i], int(i));
+    m_spriteRatio = 0; // the drawn sprites are made again in the new colours
+}
+
+void BlobBox::ClearFrame(qreal ratio)
+{
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_frame.size() != pixels)
+        m_frame = QImage(pixels, QImage::Format_RGB32);
+    m_frame.setDevicePixelRatio(ratio);
     m_frame.fill(palette().color(QPalette::Window));
+}
+
+void BlobBox::MakeSprites(qreal ratio)
+{
+    m_sprites.assign(std::size_t(m_blobs.Count()), QImage());
+    for (int i = 0; i < m_blobs.Count(); ++i) {
+        const cNDib &plain = m_blobs.Sprite(i);
+        if (plain.Width() == 0)
+            continue; // not drawn at the plain size either
+        const std::size_t at = std::size_t(i);
+        const QImage &picture = at < m_sharp.size() && !m_sharp[at].isNull() ? m_sharp[at] : plain.image();
+        // The plain picture's size in layout pixels, whatever the sharp one was drawn at.
+        m_sprites[at] = SeeThroughSprite(picture, (QSizeF(plain.Width(), plain.Height()) * ratio).toSize());
+    }
+    m_spriteRatio = ratio;
+}
+
+int BlobBox::AnimateAt(qreal ratio)
+{
+    if (m_spriteRatio != ratio || int(m_sprites.size()) != m_blobs.Count())
+        MakeSprites(ratio);
+    ClearFrame(ratio);
+    m_frame.setDevicePixelRatio(1); // drawn in the screen's pixels
+    int departed = 0;
+    {
+        QPainter dc(&m_frame);
+        // PaletteBlobs::Animate, each bubble drawn where its plain picture would be.
+        for (int i = 0; i < m_blobs.Count(); ++i) {
+            const bool leftTheTop = m_blobs.Move(i);
+            const QImage &sprite = m_sprites[std::size_t(i)];
+            if (!sprite.isNull()) {
+                const QPoint at = m_blobs.DrawPosition(i);
+                dc.drawImage(QPoint(ToDevice(at.x(), ratio), ToDevice(at.y(), ratio)), sprite);
+            }
+            if (leftTheTop) {
+                m_blobs.Respawn(i, m_blobs.RiseDivisor());
+                ++departed;
+            }
+        }
+    }
+    m_frame.setDevicePixelRatio(ratio);
+    return departed;
 }
 
 void BlobBox::Tick()
@@ -50,11 +144,14 @@ void BlobBox::Tick()
     BuildWhenSized();
     if (size().isEmpty())
         return;
-    ClearFrame();
+    const qreal ratio = devicePixelRatioF();
     int departed = 0;
-    {
+    if (ratio == 1) {
+        ClearFrame(1);
         QPainter dc(&m_frame);
         departed = m_blobs.Animate(dc);
+    } else {
+        departed = AnimateAt(ratio);
     }
     for (int i = 0; m_sounds && i < departed; ++i)
         m_sounds->PlaySoundEffect(SoundKind::kBubblePop);
@@ -64,10 +161,10 @@ void BlobBox::Tick()
 void BlobBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (m_frame.size() == size())
+    if (m_frame.devicePixelRatio() == devicePixelRatioF() && m_frame.deviceIndependentSize().toSize() == size())
         painter.drawImage(0, 0, m_frame);
     else
-        painter.fillRect(rect(), palette().color(QPalette::Window));
+        painter.fillRect(rect(), palette().color(QPalette::Window)); // until the next tick draws at this scale
 }
 
 void BlobBox::resizeEvent(QResizeEvent *event)
@@ -85,4 +182,25 @@ void BlobBox::mousePressEvent(QMouseEvent *event)
 void BlobBox::mouseReleaseEvent(QMouseEvent *)
 {
     emit Released();
+}
+
+std::vector<QImage> LoadNumberedPicturesForRatio(const QString &folder, int count, qreal devicePixelRatio)
+{
+    std::vector<QImage> pictures;
+    pictures.reserve(std::size_t(std::max(0, count)));
+    for (int i = 0; i < count; ++i) {
+        QImage picture = ReadPictureForRatio(QStringLiteral("%1/%2.png").arg(folder).arg(i), devicePixelRatio);
+        if (!picture.isNull())
+            picture = picture.convertToFormat(QImage::Format_RGB32); // keeps its ratio
+        pictures.push_back(picture);
+    }
+    return pictures;
+}
+
+std::vector<QImage> LoadNumberedPicturesForScreens(const QString &folder, int count)
+{
+    const qreal sharpest = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    if (sharpest <= 1)
+        return {}; // the plain pictures are drawn as they are
+    return LoadNumberedPicturesForRatio(folder, count, sharpest);
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 #include "canvas/palette_blobs.h"
@@ -11,6 +12,8 @@ class SoundEffects;
 
 // A box of rising paint bubbles, the palette's and the colour picker's. Each
 // tick is drawn into the box's own picture and only the box is repainted.
+// The bubbles move, and are picked, in layout pixels; on a sharper screen the
+// picture is drawn in the screen's own pixels from the sharper bubble pictures.
 class BlobBox : public QWidget {
     Q_OBJECT
 
@@ -20,8 +23,17 @@ public:
 
     // Places the bubbles below the box. Before the box has been given a size
     // this waits for it, so that they do not start in the middle of the box.
-    void BuildBubbles(std::vector<QImage> pictures, float riseDivisor, int pickerIndex = -1);
+    // `pictures` are the plain ones, which give each bubble its size and colour;
+    // `sharp` (any of them may be missing or null) are the same bubbles drawn
+    // for a sharper screen, marked with their device pixel ratio.
+    void BuildBubbles(std::vector<QImage> pictures, float riseDivisor, int pickerIndex = -1,
+                      std::vector<QImage> sharp = {});
     bool IsBuilt() const { return m_built; }
+
+    // Changes the pixels of every bubble picture, plain and sharp alike
+    // (`recolour` gets the picture and the bubble's index). It must leave the
+    // black background black and turn nothing else black.
+    void RecolourBubbles(const std::function<void(QImage &picture, int index)> &recolour);
 
     // One tick: clears the box, moves and draws every bubble and pops for one
     // that left the top (a pop never cuts off another sound).
@@ -29,7 +41,8 @@ public:
 
     PaletteBlobs &Blobs() { return m_blobs; }
     const PaletteBlobs &Blobs() const { return m_blobs; }
-    // What the box shows.
+    // What the box shows, in the screen's own pixels: its devicePixelRatio is
+    // the box's, so its device independent size is the box's size.
     const QImage &Frame() const { return m_frame; }
 
 Q_SIGNALS:
@@ -47,13 +60,28 @@ protected:
 
 private:
     void BuildWhenSized();
-    void ClearFrame();
+    void ClearFrame(qreal ratio);
+    int AnimateAt(qreal ratio);
+    void MakeSprites(qreal ratio);
 
     SoundEffects *m_sounds;
     PaletteBlobs m_blobs;
     QImage m_frame;
     std::vector<QImage> m_pending; // pictures waiting for the box's first size
+    std::vector<QImage> m_sharp;   // one per bubble, null where there is none
+    // The bubbles at m_spriteRatio, in device pixels with see-through backgrounds.
+    std::vector<QImage> m_sprites;
+    qreal m_spriteRatio = 0;
     float m_riseDivisor = PaletteBlobs::kDefaultRiseDivisor;
     int m_pickerIndex = -1;
     bool m_built = false;
 };
+
+// The numbered pictures "<folder>/0.png" .. as LoadNumberedPictures reads them,
+// but each the one drawn for a screen of `devicePixelRatio` and marked with
+// its own ratio; a missing one is a null image.
+std::vector<QImage> LoadNumberedPicturesForRatio(const QString &folder, int count, qreal devicePixelRatio);
+
+// The same for the sharpest of the screens the program runs on; none when
+// every screen is plain.
+std::vector<QImage> LoadNumberedPicturesForScreens(const QString &folder, int count);

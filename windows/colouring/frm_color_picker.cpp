@@ -1,8 +1,8 @@
-#include "image/ratio_picture.h"
 #include "windows/colouring/frm_color_picker.h"
 
 #include <QPainter>
 
+#include "image/ratio_picture.h"
 #include "windows/colouring/blob_box.h"
 #include "canvas/colour_picker_shades.h"
 #include "sound/sound_effects.h"
@@ -31,7 +31,8 @@ frmColorPicker::frmColorPicker(SoundEffects *sounds, QWidget *parent, RandomSour
     setFixedSize(kBoxSize.width() + 2 * kEdge, kBoxSize.height() + kStripHeight + kEdge);
     m_box->setGeometry(QRect(QPoint(kEdge, kEdge), kBoxSize));
 
-    m_close->SetPicture(ReadPictureForScreens(ResourceNames::Face(114)), ReadPictureForScreens(ResourceNames::Face(113)));
+    m_close->SetPicture(ReadPictureForScreens(ResourceNames::Face(114)),
+                        ReadPictureForScreens(ResourceNames::Face(113)));
     m_close->MouseIcon(HandCursor());
     m_close->move(width() - kEdge - 4 - m_close->width(),
                   kEdge + kBoxSize.height() + (kStripHeight - m_close->height()) / 2);
@@ -64,10 +65,12 @@ void frmColorPicker::hideEvent(QHideEvent *event)
 void frmColorPicker::Opening()
 {
     m_timer.stop();
-    std::vector<QImage> shades = LoadNumberedPictures(QStringLiteral(":/shades"), ColourPickerShades::kCount);
-    m_box->BuildBubbles(shades, ColourPickerShades::kRiseDivisor);
-    for (int i = 0; i < m_box->Blobs().Count(); ++i)
-        ColourPickerShades::Recolour(m_box->Blobs().Sprite(i).image(), i, m_colorSelected);
+    const QString folder = QStringLiteral(":/shades");
+    m_box->BuildBubbles(LoadNumberedPictures(folder, ColourPickerShades::kCount), ColourPickerShades::kRiseDivisor,
+                        -1, LoadNumberedPicturesForScreens(folder, ColourPickerShades::kCount));
+    const qint32 colour = m_colorSelected;
+    m_box->RecolourBubbles(
+        [colour](QImage &shade, int index) { ColourPickerShades::Recolour(shade, index, colour); });
     m_recoloured = true;
 }
 

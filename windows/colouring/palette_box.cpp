@@ -16,7 +16,8 @@ void PaletteBox::Build(float bubbleSpeed)
         SetBubbleSpeed(bubbleSpeed);
     else
         BuildBubbles(LoadNumberedPictures(QStringLiteral(":/palette"), Palette::kCount), bubbleSpeed,
-                     Palette::kPickerIndex);
+                     Palette::kPickerIndex,
+                     LoadNumberedPicturesForScreens(QStringLiteral(":/palette"), Palette::kCount));
 }
 
 void PaletteBox::mousePressEvent(QMouseEvent *event)

@@ -11,7 +11,8 @@ class PaletteBox : public BlobBox {
 public:
     explicit PaletteBox(SoundEffects *sounds, QWidget *parent = nullptr, RandomSource random = UniformRandom);
 
-    // Builds the bubbles from ":/palette/0.png" .. "22.png", once per run; later
+    // Builds the bubbles from ":/palette/0.png" .. "22.png" (and the sharper
+    // ones beside them for a sharper screen), once per run; later
     // calls only take the new speed. bubbleSpeed (2, 4 or 10) divides the rising
     // speed of new and respawned bubbles.
     void Build(float bubbleSpeed);

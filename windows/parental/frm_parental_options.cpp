@@ -13,6 +13,7 @@
 #include "controls/hyperlink.h"
 #include "controls/program_fonts.h"
 #include "controls/window_edge.h"
+#include "image/ratio_picture.h"
 #include "windows/parental/message_links.h"
 
 namespace {
@@ -42,7 +43,7 @@ QLineEdit *MakeTextBox(const QString &toolTip, QWidget *parent, QRect at)
 
 frmParentalOptions::frmParentalOptions(const QString &programFolder, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_programFolder(programFolder),
-      m_background(QStringLiteral(":/backgrounds/options.png"))
+      m_background(ReadPictureForScreens(QStringLiteral(":/backgrounds/options.png")))
 {
     setWindowTitle(QStringLiteral("Options"));
     setModal(true);
@@ -122,6 +123,7 @@ void frmParentalOptions::BuildControls()
 void frmParentalOptions::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform); // a sharper picture brought to this screen's scale
     if (!m_background.isNull())
         painter.drawImage(rect(), m_background);
     else

@@ -61,7 +61,7 @@ private:
     void Continue();
 
     QString m_programFolder;
-    QImage m_background;
+    QImage m_background; // drawn for the sharpest screen
     QCheckBox *m_playSounds = nullptr;
     QCheckBox *m_quitWithoutPermission = nullptr;
     QCheckBox *m_autoHide = nullptr;

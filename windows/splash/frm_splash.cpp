@@ -13,6 +13,7 @@
 #include "controls/hyperlink.h"
 #include "controls/program_fonts.h"
 #include "controls/window_edge.h"
+#include "image/ratio_picture.h"
 #include "windows/parental/message_links.h"
 
 namespace {
@@ -43,7 +44,7 @@ frmSplash::frmSplash(QTimer *mainTimer, const QString &programFolder, QWidget *p
       Command1(MakeMessageLink(QStringLiteral("Close"), this)),
       Command2(MakeMessageLink(QStringLiteral("Help"), this)),
       Command3(MakeMessageLink(QStringLiteral("Visit Website"), this)), m_programFolder(programFolder),
-      m_background(QStringLiteral(":/backgrounds/splash.png")), m_mainTimer(mainTimer),
+      m_background(ReadPictureForScreens(QStringLiteral(":/backgrounds/splash.png"))), m_mainTimer(mainTimer),
       m_opener([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
     setWindowTitle(QStringLiteral("Velmora"));

@@ -63,7 +63,7 @@ private:
     void HyperLink1_Click();
 
     QString m_programFolder;
-    QImage m_background;
+    QImage m_background; // drawn for the sharpest screen
     QPointer<QTimer> m_mainTimer; // the colouring window may go first
     bool m_timerWasActive = false;
     bool m_timerRestored = false;
