@@ -1,5 +1,7 @@
 #include "windows/colouring/blob_box.h"
 
+#include <QRegion>
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -53,6 +55,7 @@ void BlobBox::BuildBubbles(std::vector<QImage> pictures, float riseDivisor, int 
 {
     m_pending = std::move(pictures);
     m_sharp = std::move(sharp);
+    m_frameHoldsBubblesOnly = false; // the old bubbles' places are not known to the new ones
     m_spriteRatio = 0;
     m_riseDivisor = riseDivisor;
     m_pickerIndex = pickerIndex;
@@ -87,13 +90,22 @@ void BlobBox::RecolourBubbles(const std::function<void(QImage &picture, int inde
     m_spriteRatio = 0; // the drawn sprites are made again in the new colours
 }
 
-void BlobBox::ClearFrame(qreal ratio)
+void BlobBox::ClearFrame(qreal ratio, const QRegion &bubbles)
 {
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    const bool kept = m_frame.size() == pixels && m_frame.devicePixelRatio() == ratio && m_frameHoldsBubblesOnly;
     if (m_frame.size() != pixels)
         m_frame = QImage(pixels, QImage::Format_RGB32);
     m_frame.setDevicePixelRatio(ratio);
-    m_frame.fill(palette().color(QPalette::Window));
+    if (!kept) {
+        m_frame.fill(palette().color(QPalette::Window));
+        m_frameHoldsBubblesOnly = true;
+        return;
+    }
+    // Everything but the bubbles' last places is background already.
+    QPainter dc(&m_frame);
+    for (const QRect &area : bubbles)
+        dc.fillRect(area, palette().color(QPalette::Window));
 }
 
 void BlobBox::MakeSprites(qreal ratio)
@@ -111,11 +123,11 @@ void BlobBox::MakeSprites(qreal ratio)
     m_spriteRatio = ratio;
 }
 
-int BlobBox::AnimateAt(qreal ratio)
+int BlobBox::AnimateAt(qreal ratio, const QRegion &bubbles)
 {
     if (m_spriteRatio != ratio || int(m_sprites.size()) != m_blobs.Count())
         MakeSprites(ratio);
-    ClearFrame(ratio);
+    ClearFrame(ratio, bubbles);
     m_frame.setDevicePixelRatio(1); // drawn in the screen's pixels
     int departed = 0;
     {
@@ -145,17 +157,33 @@ void BlobBox::Tick()
     if (size().isEmpty())
         return;
     const qreal ratio = devicePixelRatioF();
+    // Only where a bubble was or now is needs painting: the rest of the box is
+    // plain background every tick. On a big screen the whole box is a lot of
+    // pixels to send sixty times a second.
+    QRegion changed = BubbleAreas();
     int departed = 0;
     if (ratio == 1) {
-        ClearFrame(1);
+        ClearFrame(1, changed);
         QPainter dc(&m_frame);
         departed = m_blobs.Animate(dc);
     } else {
-        departed = AnimateAt(ratio);
+        departed = AnimateAt(ratio, changed);
     }
     for (int i = 0; m_sounds && i < departed; ++i)
         m_sounds->PlaySoundEffect(SoundKind::kBubblePop);
-    update();
+    changed += BubbleAreas();
+    update(changed);
+}
+
+QRegion BlobBox::BubbleAreas() const
+{
+    QRegion areas;
+    for (int i = 0; i < m_blobs.Count(); ++i) {
+        const cNDib &sprite = m_blobs.Sprite(i);
+        // A pixel more all round: a sharper sprite is placed in device pixels.
+        areas += QRect(m_blobs.DrawPosition(i), QSize(sprite.Width(), sprite.Height())).adjusted(-1, -1, 1, 1) & rect();
+    }
+    return areas;
 }
 
 void BlobBox::paintEvent(QPaintEvent *)
@@ -170,6 +198,7 @@ void BlobBox::paintEvent(QPaintEvent *)
 void BlobBox::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    m_frameHoldsBubblesOnly = false;
     BuildWhenSized();
     m_blobs.SetBox(size());
 }

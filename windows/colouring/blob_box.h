@@ -60,13 +60,16 @@ protected:
 
 private:
     void BuildWhenSized();
-    void ClearFrame(qreal ratio);
-    int AnimateAt(qreal ratio);
+    // Background over the bubbles' last places, or over all of a new frame.
+    void ClearFrame(qreal ratio, const QRegion &bubbles);
+    int AnimateAt(qreal ratio, const QRegion &bubbles);
     void MakeSprites(qreal ratio);
+    QRegion BubbleAreas() const; // where the bubbles' pictures are, in box pixels
 
     SoundEffects *m_sounds;
     PaletteBlobs m_blobs;
     QImage m_frame;
+    bool m_frameHoldsBubblesOnly = false; // background everywhere but where the bubbles were drawn
     std::vector<QImage> m_pending; // pictures waiting for the box's first size
     std::vector<QImage> m_sharp;   // one per bubble, null where there is none
     // The bubbles at m_spriteRatio, in device pixels with see-through backgrounds.
